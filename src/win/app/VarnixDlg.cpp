@@ -1,0 +1,98 @@
+#include "win/app/VarnixDlg.h"
+
+#include <array>
+
+#include "win/app/Messages.h"
+#include "win/framework/App.h"
+#include "win/framework/MessageMap.h"
+#include "win/resources/resource.h"
+
+namespace ravix::win {
+namespace {
+
+constexpr wchar_t kInstanceMutexName[] = L"MGRK204-VelmarMutex";
+constexpr wchar_t kWindowTitle[] = L"Velmar Ravix Driver";
+
+// One copy of the program at a time: a second copy ends at once, showing nothing and leaving the
+// first one as it is. The mutex is never released; it lives as long as the process, which may
+// create its main window more than once (the tests do) without counting as a second copy.
+void EnforceSingleInstance() {
+    static HANDLE ownMutex = nullptr;
+    if (ownMutex) return;
+    ownMutex = CreateMutexW(nullptr, FALSE, kInstanceMutexName);
+    if (GetLastError() == ERROR_ALREADY_EXISTS) ExitProcess(0);
+}
+
+}  // namespace
+
+CVarnixDlg::CVarnixDlg() : CDialog(IDD_VARNIX_DIALOG) {
+    m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
+}
+
+bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    using Self = CVarnixDlg;
+    static constexpr std::array<MessageEntry<Self>, 5> kMessageTable{{
+        OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
+        OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
+        OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
+        OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
+        OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
+    }};
+    // Dropped files fall through to the default handling, which ignores them.
+    return DispatchMessageTable<Self>(*this, kMessageTable, message, wParam, lParam, result) ||
+           CDialog::OnMessage(message, wParam, lParam, result);
+}
+
+BOOL CVarnixDlg::OnInitDialog() {
+    EnforceSingleInstance();
+    CDialog::OnInitDialog();
+
+    SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetWindowTextW(m_hWnd, kWindowTitle);
+
+    return TRUE;
+}
+
+bool CVarnixDlg::PreTranslateMessage(MSG* msg) {
+    // The main window is never ended from the keyboard.
+    return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+}
+
+LRESULT CVarnixDlg::OnPaint(WPARAM wParam, LPARAM lParam) {
+    if (!IsIconic(m_hWnd)) return DefaultProc(WM_PAINT, wParam, lParam);
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_hIcon);
+    EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT CVarnixDlg::OnQueryDragIcon(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+LRESULT CVarnixDlg::OnClose(WPARAM, LPARAM) {
+    ShowWindow(m_hWnd, SW_HIDE);
+    return 0;
+}
+
+LRESULT CVarnixDlg::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    return DefaultProc(WM_DESTROY, wParam, lParam);
+}
+
+LRESULT CVarnixDlg::OnTrayExit(WPARAM, LPARAM) {
+    ExitProgram();
+}
+
+void CVarnixDlg::ExitProgram() {
+    OnDestroy(0, 0);
+    ExitProcess(0);
+}
+
+}  // namespace ravix::win

@@ -1,0 +1,7 @@
+#pragma once
+
+// Resource identifiers of the program.
+#define IDD_VARNIX_DIALOG 700
+#define IDR_MAINFRAME 720
+
+#define RAVIX_WINDOW_CLASS L"RK204-VelmarGMClass"

@@ -1,0 +1,79 @@
+#include "ProgramHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace ravix::e2e {
+
+std::wstring& DistFolder() {
+    static std::wstring folder;
+    return folder;
+}
+
+RunningProgram::RunningProgram(const std::wstring& arguments) {
+    const std::wstring exe = DistFolder() + L"\\Velmar Ravix Driver.exe";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        DistFolder().c_str(), &startup, &m_process)) {
+        m_process = {};
+    }
+}
+
+RunningProgram::~RunningProgram() {
+    if (!m_process.hProcess) return;
+    if (IsRunning()) {
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+bool RunningProgram::WaitForExit(DWORD milliseconds, DWORD& exitCode) const {
+    if (WaitForSingleObject(m_process.hProcess, milliseconds) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(m_process.hProcess, &exitCode) != 0;
+}
+
+bool RunningProgram::IsRunning() const {
+    return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+HWND WaitForWindow(const RunningProgram& program, const wchar_t* windowClass, DWORD milliseconds) {
+    const DWORD processId = GetProcessId(program.Process());
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND hwnd = FindWindowExW(nullptr, nullptr, windowClass, nullptr); hwnd;
+                 hwnd = FindWindowExW(nullptr, hwnd, windowClass, nullptr)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(hwnd, &owner);
+                if (owner == processId && IsWindowVisible(hwnd)) {
+                    found = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        milliseconds);
+    return found;
+}
+
+std::wstring WindowText(HWND hwnd) {
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    return text;
+}
+
+}  // namespace ravix::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc < 2) {
+        fwprintf(stderr, L"usage: e2e_tests DIST_FOLDER\n");
+        return 2;
+    }
+    ravix::e2e::DistFolder() = argv[1];
+    return RUN_ALL_TESTS();
+}

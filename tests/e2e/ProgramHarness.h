@@ -1,0 +1,47 @@
+#pragma once
+
+// Starts the packaged program under test and finds its main window.
+#include <windows.h>
+
+#include <string>
+
+namespace ravix::e2e {
+
+// The dist folder, given to the test executable as its first argument.
+std::wstring& DistFolder();
+
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::wstring& arguments = L"");
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    bool Started() const { return m_process.hProcess != nullptr; }
+    HANDLE Process() const { return m_process.hProcess; }
+
+    // Waits for the process to end; returns its exit code, or nothing on time-out.
+    bool WaitForExit(DWORD milliseconds, DWORD& exitCode) const;
+    bool IsRunning() const;
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
+
+// The top-level window of the given class that belongs to the process, waiting up to `milliseconds`.
+HWND WaitForWindow(const RunningProgram& program, const wchar_t* windowClass, DWORD milliseconds);
+
+// Polls `condition` every 20 ms until it holds or `milliseconds` pass.
+template <class Condition>
+bool WaitUntil(Condition condition, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > milliseconds) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+std::wstring WindowText(HWND hwnd);
+
+}  // namespace ravix::e2e

@@ -1,0 +1,69 @@
+// The main window created inside the test process, driven by real messages.
+#include <gtest/gtest.h>
+
+#include "win/app/Messages.h"
+#include "win/app/VarnixDlg.h"
+
+namespace ravix::win {
+namespace {
+
+// The window class the program registers at start-up, as the application object does it.
+void RegisterMainClassOnce() {
+    static const bool registered = [] {
+        WNDCLASSW windowClass{};
+        GetClassInfoW(nullptr, MAKEINTRESOURCEW(0x8002), &windowClass);
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"RK204-VelmarGMClass";
+        return RegisterClassW(&windowClass) != 0;
+    }();
+    ASSERT_TRUE(registered);
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterMainClassOnce();
+        ASSERT_TRUE(window.Create());
+        hwnd = window.GetSafeHwnd();
+    }
+    void TearDown() override {
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    }
+
+    CVarnixDlg window;
+    HWND hwnd = nullptr;
+};
+
+TEST_F(MainWindow, HasItsClassTitleAndIcon) {
+    wchar_t className[64] = {};
+    GetClassNameW(hwnd, className, 64);
+    EXPECT_STREQ(className, L"RK204-VelmarGMClass");
+    wchar_t title[64] = {};
+    GetWindowTextW(hwnd, title, 64);
+    EXPECT_STREQ(title, L"Velmar Ravix Driver");
+    const LRESULT icon = SendMessageW(hwnd, WM_QUERYDRAGICON, 0, 0);
+    EXPECT_NE(icon, 0);
+    EXPECT_EQ(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), icon);
+    EXPECT_EQ(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), icon);
+}
+
+TEST_F(MainWindow, CloseHidesAndKeepsTheWindow) {
+    ShowWindow(hwnd, SW_SHOW);
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
+TEST_F(MainWindow, SwallowsEnterAndEscapeOnly) {
+    for (WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}}) {
+        MSG msg{hwnd, WM_KEYDOWN, key, 0, 0, {}};
+        EXPECT_TRUE(window.PreTranslateMessage(&msg));
+    }
+    MSG other{hwnd, WM_KEYDOWN, 'A', 0, 0, {}};
+    EXPECT_FALSE(window.PreTranslateMessage(&other));
+    MSG keyUp{hwnd, WM_KEYUP, VK_RETURN, 0, 0, {}};
+    EXPECT_FALSE(window.PreTranslateMessage(&keyUp));
+}
+
+}  // namespace
+}  // namespace ravix::win

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the program and starts it under Wine. Without a display it runs on a virtual one, saves a
+# screenshot of the main window and prints where it is.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j2 --target ravix_program
+
+headless=0
+[ -n "${DISPLAY:-}" ] || headless=1
+source tools/wine-env.sh
+trap ravix_wine_cleanup EXIT
+
+exe="build/windows/dist/Velmar Ravix Driver.exe"
+if [ "$headless" = 0 ]; then
+    wine "$exe" "$@"
+    exit 0
+fi
+
+wine "$exe" "$@" &
+window=""
+for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Velmar Ravix Driver$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.2
+done
+if [ -z "$window" ]; then
+    echo "The main window did not appear." >&2
+    exit 1
+fi
+sleep 1  # let the first paint finish
+mkdir -p screenshots
+shot="$PWD/screenshots/main-window.png"
+import -window "$window" "$shot"
+echo "Screenshot of the main window: $shot"

@@ -1,0 +1,32 @@
+# Sourced by the run and test scripts: a Wine prefix of the project's own, a display (a virtual one
+# when there is none), and a wineserver kept alive so that every Wine process starts quickly.
+export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/velmar-ravix/wine}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+RAVIX_XVFB_PID=""
+if [ -z "${DISPLAY:-}" ]; then
+    for n in $(seq 90 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        RAVIX_XVFB_PID=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+        break
+    done
+fi
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+fi
+wineserver -p >/dev/null 2>&1 || true
+# Start Wine's services here, with no terminal attached: processes started later would otherwise
+# hand them their own output pipes and keep those open.
+wineboot >/dev/null 2>&1 || true
+
+ravix_wine_cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "$RAVIX_XVFB_PID" ] && kill "$RAVIX_XVFB_PID" >/dev/null 2>&1 || true
+}
