@@ -1,13 +1,12 @@
 #include "cli/SystemBus.h"
 
-// The Windows build links its own definition, over the platform's HID class driver.
-#ifndef _WIN32
+// A build that has a HID bus adapter (the Windows build, over the HID class driver) defines
+// RAVIX_HAVE_SYSTEM_HID_BUS for this library and links its own OpenSystemHidBus instead.
+#ifndef RAVIX_HAVE_SYSTEM_HID_BUS
 
 namespace ravix {
 
-std::unique_ptr<HidBus> OpenSystemHidBus() {
-    return nullptr;
-}
+std::unique_ptr<HidBus> OpenSystemHidBus() { return nullptr; }
 
 }  // namespace ravix
 
