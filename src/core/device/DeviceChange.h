@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace ravix {
+
+// The operating system's device-change broadcasts that concern the mouse.
+inline constexpr std::uint32_t kDeviceArrival = 0x8000;
+inline constexpr std::uint32_t kDeviceRemoveComplete = 0x8004;
+inline constexpr std::uint32_t kDeviceInterfaceBroadcast = 5;
+
+// Event codes the device link sends to the main window besides the mouse's own.
+inline constexpr std::uint8_t kMouseDetectedEvent = 14;
+inline constexpr std::uint8_t kMouseNotDetectedEvent = 15;
+
+enum class DeviceChange { ignore, arrival, removal };
+
+// Arrival or removal of one of the mouse's interfaces, judged from the broadcast's event type, the
+// header's device type and the interface name. The name must contain "Vid_04d9&Pid_a0f4" or
+// "VID_04D9&PID_A0F4" exactly as written; any other spelling is ignored.
+DeviceChange ClassifyDeviceChange(std::uint32_t eventType, std::uint32_t deviceType, std::wstring_view name);
+
+// What the main window does after it ran discovery for an arrival or removal, in this order:
+// send the notice, hide the window, set `connected`, then (arrival only) run the connect sequence,
+// reload the profile files and settings keys, and resume the listener.
+struct DeviceChangeResponse {
+    std::optional<std::uint8_t> notice;  // event code sent to the main window, value 0
+    bool hideWindow = false;
+    bool connected = false;
+    bool reconnect = false;
+};
+
+DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered);
+
+}  // namespace ravix

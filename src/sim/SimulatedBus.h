@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/device/HidBus.h"
+#include "sim/SimulatedMouse.h"
+
+namespace ravix {
+
+// The mouse's three top-level collections as the bus lists them.
+enum class SimulatedInterface { pointer, event, command };
+
+// A HID bus on which the simulated mouse is the only device. The mouse's interfaces are listed in
+// a chosen order; unplugging empties the bus and kills every channel opened before, as a real
+// unplug does. Command channels record their transfers in the mouse's log. The mouse must outlive
+// the bus and everything opened from it.
+class SimulatedBus final : public HidBus {
+public:
+    explicit SimulatedBus(SimulatedMouse& mouse);
+
+    void SetInterfaceOrder(std::vector<SimulatedInterface> order) { order_ = std::move(order); }
+    void Plug();
+    void Unplug();
+    bool Plugged() const { return plugged_; }
+
+    // True while a channel opened at `generation` still reaches the mouse.
+    bool Reaches(std::uint32_t generation) const { return plugged_ && generation == generation_; }
+
+    static std::wstring PathOf(SimulatedInterface which);
+    static HidCaps CapsOf(SimulatedInterface which);
+
+    std::unique_ptr<HidInterfaceSet> PresentInterfaces() override;
+    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override;
+    std::unique_ptr<CommandChannel> OpenCommandChannel(const std::wstring& path) override;
+    std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override;
+
+private:
+    std::optional<SimulatedInterface> Find(const std::wstring& path) const;
+
+    SimulatedMouse& mouse_;
+    std::vector<SimulatedInterface> order_{SimulatedInterface::pointer, SimulatedInterface::event,
+                                           SimulatedInterface::command};
+    bool plugged_ = true;
+    std::uint32_t generation_ = 0;
+};
+
+}  // namespace ravix

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <span>
+
+#include "core/device/CommandFrame.h"
+#include "core/device/DeviceMemoryLayout.h"
+#include "core/device/TransferTrace.h"
+
+namespace ravix {
+
+inline constexpr std::size_t kSimCommandReportLength = 65;  // input and output reports
+inline constexpr std::size_t kSimFeatureReportLength = 9;
+inline constexpr std::size_t kSimEventReportLength = 8;
+
+// Where a profile block keeps its DPI levels (stages 1..6, units of 50 DPI).
+inline constexpr std::size_t kProfileBlockDpiLevels = 84;
+
+// The mouse's side of the command protocol: its stored configuration (laid out like the host's
+// device image), its current profile, the answers to the read commands and the events it reports
+// when its own buttons are used. Every transfer is recorded in its log.
+class SimulatedMouse {
+public:
+    SimulatedMouse();
+
+    std::span<const std::uint8_t, kDeviceImageSize> Memory() const { return memory_; }
+    std::span<std::uint8_t, kDeviceImageSize> Memory() { return memory_; }
+    std::span<const std::uint8_t, kDeviceBlockSize> ProfileBlock(std::size_t profile) const;
+    std::span<const std::uint8_t, kDeviceBlockSize> ButtonMap() const;
+    std::span<const std::uint8_t, kDeviceBlockSize> MacroSlot(std::size_t slot) const;
+
+    std::uint8_t CurrentProfile() const { return memory_[kHeaderCurrentProfile]; }
+    void SetCurrentProfile(std::uint8_t profile);
+
+    // Frames whose checksum did not match; the mouse ignores them.
+    std::size_t RejectedFrames() const { return rejectedFrames_; }
+
+    // A silent mouse takes commands but answers no feature report and sends no input report.
+    void SetAnswering(bool answering) { answering_ = answering; }
+
+    // The mouse's own buttons.
+    void PressDpiButton();  // cycles stages 1..4 and reports the new stage
+    void SelectMacroKey(std::uint8_t key);
+    std::uint8_t DpiStage() const { return dpiStage_; }
+
+    // The host's transfers on the command interface.
+    bool ReceiveFeature(std::span<const std::uint8_t> report);
+    bool AnswerFeature(std::span<std::uint8_t> report);
+    bool ReceiveOutputReport(std::span<const std::uint8_t> report);
+    std::optional<std::size_t> SendInputReport(std::span<std::uint8_t> report);
+
+    // The next event report waiting on the event interface.
+    std::optional<std::size_t> SendEventReport(std::span<std::uint8_t> report);
+
+    TransferLog& Log() { return log_; }
+
+private:
+    using DataReport = std::array<std::uint8_t, kSimCommandReportLength>;
+    using EventReport = std::array<std::uint8_t, kSimEventReportLength>;
+
+    // A block announced by a write command, collected from its output reports.
+    struct PendingWrite {
+        std::optional<std::size_t> destination;  // nothing: the data is taken and dropped
+        std::size_t length = 0;                  // bytes of the block to store, at most a block
+        std::size_t reportsLeft = 0;
+        std::size_t received = 0;
+        std::array<std::uint8_t, kDeviceBlockSize> data{};
+    };
+
+    void Execute(const CommandFrame& frame);
+    void ExpectBlock(std::optional<std::size_t> destination, std::uint8_t length);
+    void QueueBlock(std::size_t offset);
+    void QueueEvent(std::uint8_t code, std::uint8_t value);
+
+    std::array<std::uint8_t, kDeviceImageSize> memory_{};
+    std::size_t rejectedFrames_ = 0;
+    bool answering_ = true;
+    std::uint8_t dpiStage_ = 1;
+    CommandFrame reply_{};
+    std::optional<PendingWrite> pendingWrite_;
+    std::deque<DataReport> inputReports_;
+    std::deque<EventReport> eventReports_;
+    TransferLog log_;
+};
+
+}  // namespace ravix

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include "core/device/DeviceChange.h"
+
+namespace ravix {
+namespace {
+
+constexpr std::wstring_view kUpper = L"\\\\?\\HID#VID_04D9&PID_A0F4&Col02#7&1f2e3d4c&0&0001#{4d1e55b2-f16f}";
+constexpr std::wstring_view kMixed = L"\\\\?\\hid#Vid_04d9&Pid_a0f4&col02#7&1f2e3d4c&0&0001#{4d1e55b2-f16f}";
+
+TEST(DeviceChange, OnlyTheMousesInterfacesSpelledAsTheMarkersCount) {
+    struct Case {
+        const char* what;
+        std::uint32_t eventType, deviceType;
+        std::wstring_view name;
+        DeviceChange expected;
+    } cases[] = {
+        {"arrival, upper-case marker", kDeviceArrival, 5, kUpper, DeviceChange::arrival},
+        {"arrival, mixed-case marker", kDeviceArrival, 5, kMixed, DeviceChange::arrival},
+        {"removal, upper-case marker", kDeviceRemoveComplete, 5, kUpper, DeviceChange::removal},
+        {"removal, mixed-case marker", kDeviceRemoveComplete, 5, kMixed, DeviceChange::removal},
+        {"all lower case", kDeviceArrival, 5, L"\\\\?\\hid#vid_04d9&pid_a0f4&col02#x", DeviceChange::ignore},
+        {"another mixture", kDeviceArrival, 5, L"\\\\?\\HID#VID_04d9&PID_a0f4#x", DeviceChange::ignore},
+        {"another device", kDeviceArrival, 5, L"\\\\?\\HID#VID_046D&PID_C077#x", DeviceChange::ignore},
+        {"not a device-interface broadcast", kDeviceArrival, 2, kUpper, DeviceChange::ignore},
+        {"a removal query", 0x8001, 5, kUpper, DeviceChange::ignore},
+        {"a removal still pending", 0x8003, 5, kUpper, DeviceChange::ignore},
+        {"no name", kDeviceArrival, 5, L"", DeviceChange::ignore},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ClassifyDeviceChange(c.eventType, c.deviceType, c.name), c.expected) << c.what;
+}
+
+TEST(DeviceChange, TheResponseFollowsTheDiscovery) {
+    struct Case {
+        const char* what;
+        DeviceChange change;
+        bool discovered;
+        std::optional<std::uint8_t> notice;
+        bool hide, connected, reconnect;
+    } cases[] = {
+        {"mouse plugged in", DeviceChange::arrival, true, kMouseDetectedEvent, false, true, true},
+        {"arrival without a usable mouse", DeviceChange::arrival, false, kMouseNotDetectedEvent, true, false,
+         false},
+        {"one collection removed, the command interface remains", DeviceChange::removal, true, std::nullopt,
+         false, true, false},
+        {"mouse unplugged", DeviceChange::removal, false, kMouseNotDetectedEvent, false, false, false},
+        {"ignored broadcast", DeviceChange::ignore, false, std::nullopt, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const DeviceChangeResponse response = RespondToDeviceChange(c.change, c.discovered);
+        EXPECT_EQ(response.notice, c.notice) << c.what;
+        EXPECT_EQ(response.hideWindow, c.hide) << c.what;
+        EXPECT_EQ(response.connected, c.connected) << c.what;
+        EXPECT_EQ(response.reconnect, c.reconnect) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace ravix

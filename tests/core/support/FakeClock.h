@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <numeric>
+#include <vector>
+
+#include "core/platform/Clock.h"
+
+namespace ravix::testing_support {
+
+// A clock that never waits: it records every pause and moves its tick on by it.
+class FakeClock final : public Clock {
+public:
+    void Sleep(std::uint32_t milliseconds) override {
+        pauses.push_back(milliseconds);
+        now += milliseconds;
+    }
+    std::uint32_t TickCount() override { return now; }
+
+    std::uint32_t TotalPaused() const { return std::accumulate(pauses.begin(), pauses.end(), 0u); }
+
+    std::vector<std::uint32_t> pauses;
+    std::uint32_t now = 0;
+};
+
+}  // namespace ravix::testing_support
