@@ -24,7 +24,7 @@
 
 #include "core/platform/FileIo.h"
 #include "core/platform/IniFile.h"
-#include "core/platform/TextEncoding.h"
+#include "core/platform/TextCodecs.h"
 
 struct IniFileImplementation {
     std::string name;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "core/platform/TextEncoding.h"
+#include "core/platform/TextCodecs.h"
 
 namespace ravix {
 namespace {

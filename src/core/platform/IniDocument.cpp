@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "core/platform/TextEncoding.h"
+#include "core/platform/TextCodecs.h"
 
 namespace ravix {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/platform/TextEncoding.h"
+#include "core/platform/TextCodecs.h"
 
 #include <array>
 

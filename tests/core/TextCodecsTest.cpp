@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "core/platform/TextEncoding.h"
+#include "core/platform/TextCodecs.h"
 
 namespace ravix {
 namespace {
 
-TEST(TextEncoding, RoundTripsEveryPlaneThroughUtf8AndUtf16) {
+TEST(TextCodecs, RoundTripsEveryPlaneThroughUtf8AndUtf16) {
     const std::wstring text = std::wstring(L"A \u00E9 \u4E2D ") + WideFromUtf8("\xF0\x9F\x96\xB1").value();
     EXPECT_EQ(Utf8FromWide(text), "A \xC3\xA9 \xE4\xB8\xAD \xF0\x9F\x96\xB1");
     const std::vector<std::uint8_t> utf16 = Utf16LeFromWide(text);
@@ -17,14 +17,14 @@ TEST(TextEncoding, RoundTripsEveryPlaneThroughUtf8AndUtf16) {
     EXPECT_EQ(WideFromUtf8(Utf8FromWide(text)), text);
 }
 
-TEST(TextEncoding, MalformedUtf8IsRefused) {
+TEST(TextCodecs, MalformedUtf8IsRefused) {
     for (const char* bytes :
          {"\xC3", "\xE4\xB8", "\x80", "\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "a\xFF"}) {
         EXPECT_EQ(WideFromUtf8(bytes), std::nullopt) << bytes;
     }
 }
 
-TEST(TextEncoding, DamagedUtf16AndWindows1252) {
+TEST(TextCodecs, DamagedUtf16AndWindows1252) {
     const std::uint8_t loneSurrogateAndOddByte[] = {0x00, 0xD8, 0x41, 0x00, 0x42};
     EXPECT_EQ(WideFromUtf16(loneSurrogateAndOddByte, false), L"\uFFFDA\uFFFD");
     EXPECT_EQ(WideFromAnsi("\x80 caf\xE9"), L"\u20AC caf\u00E9");
