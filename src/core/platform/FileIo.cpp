@@ -37,23 +37,21 @@ FileContents ReadWholeFile(std::wstring_view path, std::size_t maxBytes) {
     const std::filesystem::path fsPath = FsPath(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(fsPath, error)) return result;
-    std::ifstream in(fsPath, std::ios::binary);
-    if (!in) {
-        result.status = FileContents::Status::Unreadable;
-        return result;
-    }
-    // Read one byte past the limit so that a file grown since it was measured is still refused.
-    result.bytes.resize(maxBytes + 1);
-    in.read(reinterpret_cast<char*>(result.bytes.data()), static_cast<std::streamsize>(result.bytes.size()));
-    if (in.bad()) {
-        result.bytes.clear();
-        result.status = FileContents::Status::Unreadable;
-        return result;
-    }
-    result.bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (result.bytes.size() > maxBytes) {
-        result.bytes.clear();
+    result.status = FileContents::Status::Unreadable;
+    std::ifstream in(fsPath, std::ios::binary | std::ios::ate);
+    if (!in) return result;
+    // The size of the file opened, not of whatever the path names by now.
+    const std::streamoff size = in.tellg();
+    if (size < 0) return result;
+    if (static_cast<std::uintmax_t>(size) > maxBytes) {
         result.status = FileContents::Status::TooLarge;
+        return result;
+    }
+    in.seekg(0);
+    result.bytes.resize(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(result.bytes.data()), size);
+    if (!in || in.gcount() != size) {
+        result.bytes.clear();
         return result;
     }
     result.status = FileContents::Status::Ok;
