@@ -58,7 +58,7 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::initializer_list<std::
 }
 
 bool IsAscii(std::wstring_view text) {
-    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c >= 0 && c < 0x80; });
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; });
 }
 
 }  // namespace
