@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/app/ApplicationSettings.h"
+#include "core/platform/BinaryFiles.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/Notifier.h"
+#include "core/store/ProfileFileDialogs.h"
+#include "core/store/ProfileSettings.h"
+
+namespace ravix {
+
+// A configuration file: the first-run flag, then ProfileSettings byte for byte.
+inline constexpr std::size_t kConfigFileBytes = 1 + sizeof(ProfileSettings);
+inline constexpr int kMaxProfiles = 6;
+
+// Which profile's files are current, and what was last read from them.
+struct ProfileFileState {
+    int listIndex = 0;  // 0..5: the profile's position in the list, its file number
+    // Byte 0 of the last configuration file read: 0 while the profile's button labels have never
+    // been set. Files written by the program always hold 1.
+    std::uint8_t firstRunFlag = 0;
+    std::wstring configPath;
+    std::wstring textPath;  // empty while no profile is chosen: every key then reads as ""
+    std::wstring listPath;
+    std::wstring libraryPath;
+    bool resetMode = false;  // set while a reset loads the factory files
+};
+
+// What the profile files are reached through.
+struct ProfileFilePorts {
+    std::wstring executablePath;
+    IniFile& ini;
+    BinaryFiles& files;
+    Notifier& notifier;
+};
+
+using ButtonLabels = std::array<std::wstring, ProfileSettings::kButtons>;
+
+// What the main window keeps from a profile text file.
+struct ProfileText {
+    ButtonLabels labels;
+    SkinKeys skin;
+};
+
+inline constexpr std::wstring_view kConfigMissingMessage = L"Config file is not exist.";
+
+// Chooses the current profile from the profile list in "str.ini" and reads its configuration
+// file into `settings` (in reset mode: the factory files, and only the settings part). True when
+// the settings were read.
+bool LoadCurrentProfile(const ProfileFilePorts& ports, ProfileFileState& state, ProfileSettings& settings);
+
+ProfileText ReadProfileText(const IniFile& ini, const std::wstring& textPath,
+                            const std::wstring& labelSection);
+
+// Writes the configuration file of the current list index; a missing file is never created.
+bool SaveCurrentProfile(const ProfileFilePorts& ports, ProfileFileState& state,
+                        const ProfileSettings& settings);
+
+void WriteLabels(IniFile& ini, const std::wstring& textPath, const std::wstring& labelSection,
+                 const ButtonLabels& labels);
+
+// Reads a profile file of the user's choice into `settings` and `text`, and stores it as the
+// current profile's files. Sends nothing to the mouse. True when a profile was imported.
+bool ImportProfile(const ProfileFilePorts& ports, ProfileFileDialogs& dialogs, ProfileFileState& state,
+                   ProfileSettings& settings, ProfileText& text, const std::wstring& labelSection);
+
+// Writes the profile in memory to a file of the user's choice and a copy of it beside the
+// program. True when the chosen file was written.
+bool ExportProfile(const ProfileFilePorts& ports, ProfileFileDialogs& dialogs, ProfileFileState& state,
+                   const ProfileSettings& settings, const ButtonLabels& labels,
+                   const std::wstring& labelSection);
+
+// The labels that describe the factory assignment of the eight buttons.
+ButtonLabels DefaultButtonLabels(Language language);
+
+// First-run rule, applied when the pages are filled: a profile whose labels were never set gets
+// the default labels of the language, written to its text file. True when it did.
+bool ApplyFirstRunLabels(IniFile& ini, const ProfileFileState& state, Language language,
+                         ButtonLabels& labels);
+
+}  // namespace ravix
