@@ -1,0 +1,22 @@
+#include "core/macros/DecimalText.h"
+
+#include <limits>
+
+namespace ravix {
+
+std::int64_t ReadLeadingDecimal(std::wstring_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == L' ' || text[i] == L'\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) negative = text[i++] == L'-';
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    std::int64_t value = 0;
+    for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
+        const int digit = text[i] - L'0';
+        if (value > (kMax - digit) / 10) return negative ? -kMax : kMax;
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace ravix
