@@ -1,0 +1,206 @@
+#pragma once
+
+// Behaviour every IniFile implementation must show, written once and run against each of them:
+// natively against PortableIniFile and, under Wine, against the Win32 adapter.
+//
+// Include this header in exactly one source file of a test executable and instantiate it there:
+//
+//   INSTANTIATE_TEST_SUITE_P(Portable, IniFileConformance,
+//                            ::testing::Values(IniFileImplementation{
+//                                "Portable", [] { return std::make_unique<ravix::PortableIniFile>(); }}),
+//                            IniFileImplementationName);
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/platform/FileIo.h"
+#include "core/platform/IniFile.h"
+#include "core/platform/TextCodecs.h"
+
+struct IniFileImplementation {
+    std::string name;
+    std::function<std::unique_ptr<ravix::IniFile>()> make;
+};
+
+inline void PrintTo(const IniFileImplementation& implementation, std::ostream* out) {
+    *out << implementation.name;
+}
+
+inline std::string IniFileImplementationName(const ::testing::TestParamInfo<IniFileImplementation>& info) {
+    return info.param.name;
+}
+
+class IniFileConformance : public ::testing::TestWithParam<IniFileImplementation> {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("ravix-ini-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+        std::filesystem::create_directories(folder_);
+        ini_ = GetParam().make();
+    }
+
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::wstring PathOf(const std::wstring& name) const {
+        return folder_.wstring() + std::wstring(1, std::filesystem::path::preferred_separator) + name;
+    }
+
+    std::vector<std::uint8_t> BytesOf(const std::wstring& path) const {
+        return ravix::ReadWholeFile(path, 1u << 20).bytes;
+    }
+
+    // The file's text, for checks of where entries landed; only UTF-16LE files are expected here.
+    std::wstring TextOf(const std::wstring& path) const {
+        const std::vector<std::uint8_t> bytes = BytesOf(path);
+        if (bytes.size() < 2 || bytes[0] != 0xFF || bytes[1] != 0xFE) return L"<not UTF-16LE>";
+        return ravix::WideFromUtf16(std::span(bytes).subspan(2), false);
+    }
+
+    void WriteRaw(const std::wstring& path, const std::string& bytes) const {
+        ASSERT_EQ(ravix::ReplaceFileAtomically(
+                      path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size())),
+                  0);
+    }
+
+    std::size_t FilesInFolder() const {
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_), {}));
+    }
+
+    std::filesystem::path folder_;
+    std::unique_ptr<ravix::IniFile> ini_;
+};
+
+TEST_P(IniFileConformance, MissingFileReadsEmptyAndIsNotCreatedByDeletion) {
+    const std::wstring path = PathOf(L"absent.ini");
+    EXPECT_FALSE(ini_->FileExists(path));
+    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Lan"), L"");
+    EXPECT_TRUE(ini_->SectionNames(path).empty());
+    ini_->DeleteSection(path, L"Skins");
+    EXPECT_FALSE(ini_->FileExists(path));
+}
+
+TEST_P(IniFileConformance, CreatedFileIsUtf16WithByteOrderMarkAndKeepsAnyLanguage) {
+    const std::wstring path = PathOf(L"\u914D\u7F6E.ini");  // a file name in Chinese
+    const std::wstring name = L"\u6211\u7684\u914D\u7F6E \u00E9\u00E8 \u0416";
+    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"Item0", name));
+    ASSERT_TRUE(ini_->WriteString(path, L"\u5B8F", L"\u952E", L"\u503C"));
+    EXPECT_TRUE(ini_->FileExists(path));
+    const std::vector<std::uint8_t> bytes = BytesOf(path);
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0], 0xFF);
+    EXPECT_EQ(bytes[1], 0xFE);
+    EXPECT_EQ(ini_->ReadString(path, L"Profile", L"Item0"), name);
+    EXPECT_EQ(ini_->ReadString(path, L"\u5B8F", L"\u952E"), L"\u503C");
+}
+
+TEST_P(IniFileConformance, NamesCompareWithoutRegardToCase) {
+    const std::wstring path = PathOf(L"str.ini");
+    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"ItemCount", L"3"));
+    EXPECT_EQ(ini_->ReadString(path, L"PROFILE", L"itemcount"), L"3");
+    ASSERT_TRUE(ini_->WriteString(path, L"profile", L"ITEMCOUNT", L"4"));
+    EXPECT_EQ(ini_->ReadString(path, L"Profile", L"ItemCount"), L"4");
+    ASSERT_EQ(ini_->SectionNames(path).size(), 1u);
+    EXPECT_TRUE(ini_->DeleteSection(path, L"pRoFiLe"));
+    EXPECT_TRUE(ini_->SectionNames(path).empty());
+}
+
+TEST_P(IniFileConformance, SectionsStayInFileOrderAndNewOnesAreAppended) {
+    const std::wstring path = PathOf(L"record.ini");
+    for (const wchar_t* section : {L"Beta", L"Alpha", L"Gamma"})
+        ASSERT_TRUE(ini_->WriteString(path, section, L"k", L"1"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Alpha", L"k", L"2"));
+    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Beta", L"Alpha", L"Gamma"}));
+    ASSERT_TRUE(ini_->DeleteSection(path, L"Beta"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Beta", L"k", L"3"));
+    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Alpha", L"Gamma", L"Beta"}));
+}
+
+TEST_P(IniFileConformance, NewKeyGoesToTheEndOfItsSectionAndValuesAreReplacedInPlace) {
+    const std::wstring path = PathOf(L"str0.ini");
+    ASSERT_TRUE(ini_->WriteString(path, L"First", L"a", L"1"));
+    ASSERT_TRUE(ini_->WriteString(path, L"First", L"b", L"2"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Second", L"x", L"9"));
+    ASSERT_TRUE(ini_->WriteString(path, L"First", L"c", L"3"));
+    ASSERT_TRUE(ini_->WriteString(path, L"First", L"a", L"one"));
+    const std::wstring text = TextOf(path);
+    const auto a = text.find(L"a=one"), b = text.find(L"b=2"), c = text.find(L"c=3"),
+               second = text.find(L"[Second]");
+    ASSERT_NE(a, std::wstring::npos) << text;
+    ASSERT_NE(c, std::wstring::npos) << text;
+    EXPECT_LT(a, b) << text;
+    EXPECT_LT(b, c) << text;
+    EXPECT_LT(c, second) << text;
+    EXPECT_EQ(text.find(L"a=1"), std::wstring::npos) << text;
+}
+
+TEST_P(IniFileConformance, DeletingASectionRemovesAllItsKeysAndNothingElse) {
+    const std::wstring path = PathOf(L"record.ini");
+    ASSERT_TRUE(ini_->WriteString(path, L"Keep", L"k", L"1"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Drop", L"a", L"1"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Drop", L"b", L"2"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Last", L"k", L"3"));
+    ASSERT_TRUE(ini_->DeleteSection(path, L"Drop"));
+    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Keep", L"Last"}));
+    EXPECT_EQ(ini_->ReadString(path, L"Drop", L"a"), L"");
+    EXPECT_EQ(ini_->ReadString(path, L"Keep", L"k"), L"1");
+    EXPECT_EQ(ini_->ReadString(path, L"Last", L"k"), L"3");
+}
+
+TEST_P(IniFileConformance, ValuesReadBackTrimmed) {
+    const std::wstring path = PathOf(L"str1.ini");
+    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Path", L"  Default Skin \t"));
+    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Path"), L"Default Skin");
+    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Lan", L"\"CHS\""));
+    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Lan"), L"CHS");
+    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Empty", L""));
+    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Empty"), L"");
+}
+
+TEST_P(IniFileConformance, ReadsGiveAtMost1023Characters) {
+    const std::wstring path = PathOf(L"long.ini");
+    const std::wstring longValue = std::wstring(1000, L'a') + std::wstring(1000, L'b');
+    ASSERT_TRUE(ini_->WriteString(path, L"S", L"k", longValue));
+    EXPECT_EQ(ini_->ReadString(path, L"S", L"k"), longValue.substr(0, 1023));
+    ASSERT_TRUE(ini_->WriteString(path, L"S", L"exact", std::wstring(1023, L'c')));
+    EXPECT_EQ(ini_->ReadString(path, L"S", L"exact"), std::wstring(1023, L'c'));
+}
+
+TEST_P(IniFileConformance, ReadsExistingEightBitAndUtf8Files) {
+    const std::wstring ansi = PathOf(L"ansi.ini");
+    WriteRaw(
+        ansi,
+        "; written by hand\r\n[Skins]\r\nLan = CHT \r\nRColor=300\r\n\r\n[Setting-EN]\r\nItem1=Click\r\n");
+    EXPECT_EQ(ini_->ReadString(ansi, L"Skins", L"Lan"), L"CHT");
+    EXPECT_EQ(ini_->ReadString(ansi, L"skins", L"RColor"), L"300");
+    EXPECT_EQ(ini_->SectionNames(ansi), (std::vector<std::wstring>{L"Skins", L"Setting-EN"}));
+    ASSERT_TRUE(ini_->WriteString(ansi, L"Setting-EN", L"Item2", L"Menu"));
+    EXPECT_EQ(ini_->ReadString(ansi, L"Setting-EN", L"Item1"), L"Click");
+    EXPECT_EQ(ini_->ReadString(ansi, L"Setting-EN", L"Item2"), L"Menu");
+    EXPECT_EQ(ini_->ReadString(ansi, L"Skins", L"Lan"), L"CHT");
+
+    const std::wstring utf8 = PathOf(L"utf8.ini");
+    WriteRaw(utf8, "\xEF\xBB\xBF[Setting-CHS]\r\nItem1=\xE5\xB7\xA6\xE9\x94\xAE\r\n");
+    EXPECT_EQ(ini_->ReadString(utf8, L"Setting-CHS", L"Item1"), L"\u5DE6\u952E");
+}
+
+TEST_P(IniFileConformance, WritingLeavesNoOtherFileBeside) {
+    const std::wstring path = PathOf(L"str.ini");
+    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"ItemCount", L"1"));
+    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"Item0", L"PROFILE_0"));
+    ASSERT_TRUE(ini_->DeleteSection(path, L"Profile"));
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
