@@ -1,6 +1,6 @@
 #include "core/macros/MacroLine.h"
 
-#include "core/macros/DecimalText.h"
+#include "core/platform/DecimalText.h"
 
 namespace ravix {
 namespace {
@@ -42,7 +42,7 @@ std::wstring MacroLineKeyName(std::wstring_view line) {
 }
 
 std::int64_t MacroLineDelay(std::wstring_view line) {
-    return ReadLeadingDecimal(WithoutEvery(line, L" ms"));
+    return LeadingDecimal64(WithoutEvery(line, L" ms"));
 }
 
 std::wstring PressLine(std::wstring_view keyName) {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cwctype>
 
-#include "core/macros/DecimalText.h"
 #include "core/macros/MacroLine.h"
+#include "core/platform/DecimalText.h"
 
 namespace ravix {
 namespace {
@@ -62,7 +62,7 @@ std::wstring NewMacroName(std::span<const std::wstring> names, std::wstring_view
         const std::wstring& last = names.back();
         const std::size_t dash = last.find(L'-');
         if (dash != std::wstring::npos)
-            number = ReadLeadingDecimal(std::wstring_view(last).substr(dash + 1)) + 1;
+            number = std::int64_t{LeadingDecimal(std::wstring_view(last).substr(dash + 1))} + 1;
     }
     number = std::clamp<std::int64_t>(number, 0, 999999999);
     std::wstring name;
@@ -116,11 +116,11 @@ std::optional<std::wstring> CommitDelayEdit(std::wstring_view typed) {
         digits += compact[i];
     }
     // Written in the one form delay lines have, whatever spacing or leading zeros were typed.
-    return DelayLine(std::min(ReadLeadingDecimal(digits), kMaxEditedDelayMs));
+    return DelayLine(std::min(LeadingDecimal64(digits), kMaxEditedDelayMs));
 }
 
 RepeatCountField NormaliseRepeatCount(std::wstring_view text) {
-    const std::int64_t value = ReadLeadingDecimal(text);
+    const std::int64_t value = LeadingDecimal(text);
     const std::uint16_t count = NormalisedRepeatCount(value);
     return {count, count != value};
 }

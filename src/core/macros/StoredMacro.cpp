@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/macros/DecimalText.h"
+#include "core/platform/DecimalText.h"
 
 namespace ravix {
 
@@ -16,7 +16,7 @@ std::uint16_t NormalisedRepeatCount(std::int64_t value) {
 
 std::uint16_t EffectiveRepeatCount(const StoredMacro& macro) {
     if (macro.loopTimeSelStatus == 0) return 1;
-    return NormalisedRepeatCount(ReadLeadingDecimal(macro.macroLoopTimes));
+    return NormalisedRepeatCount(LeadingDecimal(macro.macroLoopTimes));
 }
 
 }  // namespace ravix

@@ -10,10 +10,10 @@ namespace ravix {
 // One macro as its library section holds it, with missing or malformed keys already read as 0.
 struct StoredMacro {
     std::wstring name;
-    std::int64_t delayTimeSelStatus = 0;  // record delays between key commands
-    std::int64_t loopTimeSelStatus = 0;   // use the macro's own repeat count
-    std::wstring macroLoopTimes;          // repeat count, kept as text as the manager shows it
-    std::vector<std::wstring> items;      // the event lines in order
+    int delayTimeSelStatus = 0;       // record delays between key commands
+    int loopTimeSelStatus = 0;        // use the macro's own repeat count
+    std::wstring macroLoopTimes;      // repeat count, kept as text as the manager shows it
+    std::vector<std::wstring> items;  // the event lines in order
 };
 
 // The most lines read from one section. A recording gives at most 127 lines and a slot holds at

@@ -9,7 +9,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-StoredMacro Macro(std::vector<std::wstring> items, std::int64_t delays = 1, std::int64_t loop = 0,
+StoredMacro Macro(std::vector<std::wstring> items, int delays = 1, int loop = 0,
                   std::wstring loopTimes = L"1") {
     return {L"Macro-0", delays, loop, std::move(loopTimes), std::move(items)};
 }
@@ -66,7 +66,7 @@ TEST(EncodeMacroSlot, NoLinesGiveAnAllZeroSlotWhateverTheRepeatCount) {
 
 TEST(EncodeMacroSlot, RepeatCountIsUsedOnlyWhenSwitchedOnAndInRange) {
     struct Case {
-        std::int64_t loop;
+        int loop;
         std::wstring_view loopTimes;
         Bytes count;
     } cases[] = {

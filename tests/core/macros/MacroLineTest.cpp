@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
-#include "core/macros/DecimalText.h"
 #include "core/macros/MacroLine.h"
+#include "core/platform/DecimalText.h"
 
 namespace ravix {
 namespace {
@@ -57,7 +58,7 @@ TEST(MacroLine, LinesAreWrittenInTheStoredForms) {
     EXPECT_EQ(DelayLine(-3), L"-3 ms");
 }
 
-TEST(DecimalText, ReadsTheLeadingNumber) {
+TEST(DecimalText, SixtyFourBitReadingSaturatesAndAgreesWithTheIntReading) {
     struct Case {
         std::wstring_view text;
         std::int64_t value;
@@ -73,7 +74,12 @@ TEST(DecimalText, ReadsTheLeadingNumber) {
         {L"2147483648", 2147483648LL},
         {L"-99999999999999999999", -std::numeric_limits<std::int64_t>::max()},
     };
-    for (const auto& c : cases) EXPECT_EQ(ReadLeadingDecimal(c.text), c.value) << std::wstring(c.text);
+    for (const auto& c : cases) {
+        EXPECT_EQ(LeadingDecimal64(c.text), c.value) << std::wstring(c.text);
+        const auto clamped = std::clamp<std::int64_t>(c.value, std::numeric_limits<int>::min(),
+                                                      std::numeric_limits<int>::max());
+        EXPECT_EQ(LeadingDecimal(c.text), clamped) << std::wstring(c.text);
+    }
 }
 
 }  // namespace
