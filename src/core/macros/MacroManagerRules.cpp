@@ -1,42 +1,24 @@
 #include "core/macros/MacroManagerRules.h"
 
 #include <algorithm>
-#include <cwctype>
 
 #include "core/macros/MacroLine.h"
 #include "core/platform/DecimalText.h"
+#include "core/platform/IniDocument.h"
+#include "core/platform/IniFile.h"
 
 namespace ravix {
 namespace {
 
-// Section names are compared without regard to case, so two names that differ only in case would
-// share one section.
-bool SameMacroName(std::wstring_view a, std::wstring_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
-}
-
 bool NameTaken(std::span<const std::wstring> names, std::wstring_view name,
                std::optional<std::size_t> except = std::nullopt) {
     for (std::size_t i = 0; i < names.size(); ++i)
-        if (i != except && SameMacroName(names[i], name)) return true;
+        if (i != except && IniNamesEqual(names[i], name)) return true;
     return false;
 }
 
 bool IsBlank(wchar_t c) {
     return c == L' ' || c == L'\t';
-}
-
-std::wstring_view Trimmed(std::wstring_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool StorableName(std::wstring_view name) {
-    if (name.empty() || name.front() == L'[') return false;
-    return std::none_of(name.begin(), name.end(),
-                        [](wchar_t c) { return c == L']' || c < 0x20 || c == 0x7F; });
 }
 
 std::wstring_view ButtonName(MouseButton button) {
@@ -74,8 +56,8 @@ std::wstring NewMacroName(std::span<const std::wstring> names, std::wstring_view
 
 std::optional<std::wstring> CommitMacroRename(std::wstring_view typed, std::span<const std::wstring> names,
                                               std::size_t renamedIndex) {
-    const std::wstring name(Trimmed(Trimmed(typed).substr(0, kMaxMacroNameChars)));
-    if (!StorableName(name) || NameTaken(names, name, renamedIndex)) return std::nullopt;
+    const std::wstring name(TrimIniSpace(TrimIniSpace(typed).substr(0, kMaxMacroNameChars)));
+    if (!IsStorableIniSection(name) || NameTaken(names, name, renamedIndex)) return std::nullopt;
     return name;
 }
 
