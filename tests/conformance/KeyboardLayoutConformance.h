@@ -3,16 +3,18 @@
 // Key translations over a US keyboard layout. The same cases run natively against the portable US
 // layout and under Wine against the system's layout, so both implementations must agree.
 //
-// Include this header in exactly one source file of a test executable and instantiate it with a
-// factory of the layout under test:
+// Include this header in exactly one source file of a test executable and instantiate it with the
+// layout under test, which must be a US English layout:
 //
-//   INSTANTIATE_TEST_SUITE_P(Portable, KeyboardLayoutConformance,
-//                            ::testing::Values(KeyboardLayoutFactory{"Us", &MakeMyUsLayout}),
-//                            KeyboardLayoutFactoryName);
+//   INSTANTIATE_TEST_SUITE_P(Win32, KeyboardLayoutConformance,
+//                            ::testing::Values(ravix::KeyboardLayoutImplementation{
+//                                "Win32", [] { return std::make_unique<Win32KeyboardLayout>(); }}),
+//                            ravix::KeyboardLayoutImplementationName);
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -23,20 +25,21 @@
 
 namespace ravix {
 
-struct KeyboardLayoutFactory {
-    const char* name;  // letters and digits only: it becomes part of the test names
-    std::unique_ptr<KeyboardLayout> (*make)();
+struct KeyboardLayoutImplementation {
+    std::string name;  // letters and digits only: it becomes part of the test names
+    std::function<std::unique_ptr<KeyboardLayout>()> make;
 };
 
-inline void PrintTo(const KeyboardLayoutFactory& factory, std::ostream* out) {
-    *out << factory.name;
+inline void PrintTo(const KeyboardLayoutImplementation& implementation, std::ostream* out) {
+    *out << implementation.name;
 }
 
-inline std::string KeyboardLayoutFactoryName(const ::testing::TestParamInfo<KeyboardLayoutFactory>& info) {
+inline std::string KeyboardLayoutImplementationName(
+    const ::testing::TestParamInfo<KeyboardLayoutImplementation>& info) {
     return info.param.name;
 }
 
-class KeyboardLayoutConformance : public ::testing::TestWithParam<KeyboardLayoutFactory> {
+class KeyboardLayoutConformance : public ::testing::TestWithParam<KeyboardLayoutImplementation> {
 protected:
     void SetUp() override { layout_ = GetParam().make(); }
 

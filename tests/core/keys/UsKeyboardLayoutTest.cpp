@@ -10,13 +10,10 @@
 namespace ravix {
 namespace {
 
-std::unique_ptr<KeyboardLayout> MakeUsLayout() {
-    return std::make_unique<UsKeyboardLayout>();
-}
-
 INSTANTIATE_TEST_SUITE_P(Portable, KeyboardLayoutConformance,
-                         ::testing::Values(KeyboardLayoutFactory{"UsTable", &MakeUsLayout}),
-                         KeyboardLayoutFactoryName);
+                         ::testing::Values(KeyboardLayoutImplementation{
+                             "UsTable", [] { return std::make_unique<UsKeyboardLayout>(); }}),
+                         KeyboardLayoutImplementationName);
 
 std::uint32_t Keystroke(std::uint8_t scanCode, bool extended = false) {
     return (std::uint32_t{scanCode} << 16) | (extended ? 1u << 24 : 0u) | 1u;
