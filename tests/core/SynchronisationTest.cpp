@@ -1,39 +1,282 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
+#include "../fakes/RecordingPointerSettings.h"
 #include "ProfileFolder.h"
+#include "core/device/Discovery.h"
+#include "core/store/DeviceImageBuild.h"
 #include "core/store/Synchronisation.h"
+#include "sim/SimulatedBus.h"
+#include "support/FakeClock.h"
 
 namespace ravix {
 namespace {
 
-using Reset = ProfileFolder;
+using ::testing::ElementsAreArray;
+using testing_support::FakeClock;
 
-TEST_F(Reset, KeepsTheMacroSlotImagesAndTheProfileNumber) {
-    ProfileSettings factory = Marked(0x77);
-    factory.profile = 0;
-    WriteConfig(L"config.bin", factory, 0);
-    ini_.WriteString(Path(L"str.ini"), L"Setting-EN", L"Item1", L"Click");
-
-    ProfileFileState state;
-    state.listIndex = 3;
-    ProfileSettings settings = Marked(0x33);
-    settings.profile = 3;
-    ASSERT_TRUE(LoadFactorySettings(Ports(), state, settings));
-
-    ProfileSettings expected = factory;
-    expected.profile = 3;
-    expected.macroSlots = Marked(0x33).macroSlots;
-    EXPECT_EQ(settings, expected);
-    EXPECT_FALSE(state.resetMode);
-    EXPECT_EQ(ReadProfileText(ini_, state.textPath, L"Setting-EN").labels[0], L"Click");
+std::string Hex(unsigned value) {
+    static const char digits[] = "0123456789ABCDEF";
+    return {digits[(value >> 4) & 0xF], digits[value & 0xF]};
 }
 
-TEST_F(Reset, WithoutTheFactoryFileNothingChanges) {
+// The transfer log in short: "CMD" and the first three frame bytes for each command, "W" for each
+// output report and "S<ms>" for each pause.
+std::vector<std::string> Outline(const std::vector<std::string>& log) {
+    std::vector<std::string> outline;
+    for (const std::string& line : log) {
+        if (line.rfind("SET_FEATURE ", 0) == 0)
+            outline.push_back("CMD " + line.substr(15, 8));
+        else if (line.rfind("WRITE ", 0) == 0)
+            outline.push_back("W");
+        else if (line.rfind("SLEEP ", 0) == 0)
+            outline.push_back("S" + line.substr(6));
+        else
+            outline.push_back(line);
+    }
+    return outline;
+}
+
+// What a full write of `profile` with report rate `rate` must send, in order.
+std::vector<std::string> FullWriteOutline(unsigned profile, unsigned rate) {
+    const std::string p = Hex(profile);
+    std::vector<std::string> outline = {"CMD 02 " + p + " 00", "S10", "CMD 03 " + p + " " + Hex(rate), "S10",
+                                        "CMD 0C 00 80",        "W",   "S20",
+                                        "W",                   "S20", "S10",
+                                        "CMD 0D " + p + " 80", "W",   "S20",
+                                        "W",                   "S20", "S2"};
+    for (unsigned slot = 1; slot <= 12; ++slot) {
+        for (const std::string& item : {"CMD 0F " + Hex(slot) + " 80", std::string("W"), std::string("S20"),
+                                        std::string("W"), std::string("S20"), std::string("S20")})
+            outline.push_back(item);
+    }
+    return outline;
+}
+
+// A settings record whose every part is recognisable on the mouse.
+ProfileSettings EditedSettings(std::uint8_t profile) {
+    ProfileSettings settings{};
+    settings.profile = profile;
+    settings.reportRate = 2;
+    settings.dpiLevel = {16, 32, 48, 64, 80, 100};
+    settings.lightingEffect = 2;
+    settings.breathingPeriod = 3;
+    settings.angleSnap = 1;
+    settings.xSensitivity = settings.ySensitivity = 5;
+    settings.pointerSpeed = 6;
+    settings.wheelScrollLines = 3;
+    settings.doubleClickSpeed = 7;
+    settings.actionType = {0, 1, 2, 2, 2, 6, 3, 4};
+    settings.wheelChoice = {0, 0, 1, 2, 3, 0, 0, 0};
+    settings.dpiChoice[5] = 3;
+    for (std::size_t slot = 0; slot < settings.macroSlots.size(); ++slot)
+        settings.macroSlots[slot].fill(static_cast<std::uint8_t>(0x40 + slot));
+    return settings;
+}
+
+bool SameBytes(std::span<const std::uint8_t> a, std::span<const std::uint8_t> b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+// The program's records, the simulated mouse and the profile files of one folder.
+class Synchronisation : public ProfileFolder {
+protected:
+    void SetUp() override {
+        ProfileFolder::SetUp();
+        ASSERT_TRUE(Discover(bus, link));
+        link.connected = true;
+        WriteList({L"PROFILE_0", L"Two", L"Three", L"Four"}, L"Four", L"4");
+        settings = EditedSettings(3);
+        WriteConfig(L"config3.bin", settings, 0);
+        state.listIndex = 3;
+        text.labels = {L"L1", L"L2", L"L3", L"L4", L"L5", L"L6", L"L7", L"L8"};
+    }
+
+    SynchronisationContext Context() {
+        ports.emplace(Ports());
+        return {{link, clock}, {*ports, state, text, L"Setting-EN"}, {settings, applied, image}, pointer};
+    }
+
+    SimulatedMouse mouse;
+    SimulatedBus bus{mouse};
+    DeviceLink link;
+    FakeClock fakeClock;
+    TracingClock clock{fakeClock, mouse.Log()};
+    RecordingPointerSettings pointer;
+    std::optional<ProfileFilePorts> ports;
     ProfileFileState state;
-    ProfileSettings settings = Marked(0x33);
-    EXPECT_FALSE(LoadFactorySettings(Ports(), state, settings));
-    EXPECT_EQ(settings, Marked(0x33));
-    EXPECT_EQ(notifier_.messages.size(), 1u);
+    ProfileText text;
+    ProfileSettings settings{}, applied{};
+    DeviceImage image{};
+    SynchronisationState sync;
+};
+
+TEST_F(Synchronisation, FullWriteOfProfile3SendsEveryPieceInOrderWithItsPauses) {
+    auto context = Context();
+    ASSERT_TRUE(FullWrite(context.mouse, context.files, settings, image));
+
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(3, 2)));
+    EXPECT_EQ(fakeClock.TotalPaused(), 832u);
+    EXPECT_EQ(mouse.RejectedFrames(), 0u);
+    // The image holds what was sent, and the mouse stored it where it belongs.
+    DeviceImage expected{};
+    ASSERT_TRUE(BuildImageForWrite(settings, expected));
+    EXPECT_EQ(image.header.currentProfile, 3);
+    EXPECT_EQ(image.header.reportRate, 2);
+    EXPECT_EQ(image.profileBlocks[3], expected.profileBlocks[3]);
+    EXPECT_EQ(image.buttonMap, expected.buttonMap);
+    EXPECT_EQ(mouse.CurrentProfile(), 3);
+    EXPECT_TRUE(SameBytes(mouse.ProfileBlock(3), expected.profileBlocks[3]));
+    EXPECT_TRUE(SameBytes(mouse.ButtonMap(), expected.buttonMap));
+    for (std::size_t slot = 1; slot <= 12; ++slot)
+        EXPECT_TRUE(SameBytes(mouse.MacroSlot(slot), settings.macroSlots[slot - 1])) << slot;
+}
+
+TEST_F(Synchronisation, FullWriteAsksForFinePausesForItsWholeLength) {
+    auto context = Context();
+    FullWrite(context.mouse, context.files, settings, image);
+    EXPECT_EQ(fakeClock.fineRequests, 1);
+    EXPECT_EQ(fakeClock.fineDepth, 0);
+    EXPECT_EQ(fakeClock.coarsePauses, 0);
+}
+
+TEST_F(Synchronisation, FullWriteSavesTheProfileFileAndItsLabels) {
+    auto context = Context();
+    FullWrite(context.mouse, context.files, settings, image);
+    EXPECT_EQ(StoredSettings(L"config3.bin"), settings);  // first-run flag now 1
+    EXPECT_EQ(ini_.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item8"), L"L8");
+}
+
+TEST_F(Synchronisation, FullWriteOfAProfileNumberBeyondTheSixSendsAndSavesNothing) {
+    settings.profile = 6;
+    auto context = Context();
+    EXPECT_FALSE(FullWrite(context.mouse, context.files, settings, image));
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+    EXPECT_EQ(Contents(L"config3.bin")[0], 0);
+}
+
+TEST_F(Synchronisation, SaveWritesRefreshesTheAppliedCopyAndAppliesThePointerSettings) {
+    auto context = Context();
+    int waits = 0;
+    EXPECT_EQ(SaveToMouse(context, sync, [&] { ++waits; }), SaveOutcome::written);
+    EXPECT_EQ(waits, 1);
+    EXPECT_TRUE(sync.saveBusy);
+    EXPECT_EQ(applied, settings);
+    EXPECT_THAT(pointer.calls, ElementsAreArray({"SETMOUSE 0 0 0", "SETMOUSESPEED 10",
+                                                 "SETWHEELSCROLLLINES 3", "SETDOUBLECLICKTIME 480"}));
+    EXPECT_EQ(Outline(mouse.Log().Lines()).size(), FullWriteOutline(3, 2).size());
+}
+
+TEST_F(Synchronisation, TwoSavesWithinTheBusyPeriodWriteOnce) {
+    auto context = Context();
+    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::written);
+    const std::size_t afterFirst = mouse.Log().Lines().size();
+    settings.dpiLevel[0] = 99;
+    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::ignoredWhileBusy);
+    EXPECT_EQ(mouse.Log().Lines().size(), afterFirst);
+    EXPECT_NE(applied, settings);
+
+    sync.saveBusy = false;  // the busy period is over
+    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::written);
+    EXPECT_EQ(mouse.Log().Lines().size(), 2 * afterFirst);
+    EXPECT_EQ(applied, settings);
+}
+
+TEST_F(Synchronisation, SaveWithoutTheMouseSendsAndSavesNothingButStartsTheBusyPeriod) {
+    link.connected = false;
+    auto context = Context();
+    int waits = 0;
+    EXPECT_EQ(SaveToMouse(context, sync, [&] { ++waits; }), SaveOutcome::noMouse);
+    EXPECT_TRUE(sync.saveBusy);
+    EXPECT_EQ(waits, 0);
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+    EXPECT_EQ(Contents(L"config3.bin")[0], 0);  // not rewritten
+    EXPECT_FALSE(ini_.FileExists(Path(L"str3.ini")));
+    EXPECT_EQ(applied, ProfileSettings{});
+    EXPECT_TRUE(pointer.calls.empty());
+}
+
+// The factory files of a reset: settings marked 0x77, labels "F1".."F8".
+class Reset : public Synchronisation {
+protected:
+    void SetUp() override {
+        Synchronisation::SetUp();
+        ProfileSettings factory = Marked(0x77);
+        factory.profile = 0;
+        WriteConfig(L"config.bin", factory, 0);
+        for (int i = 1; i <= 8; ++i)
+            ini_.WriteString(Path(L"str.ini"), L"Setting-EN", L"Item" + std::to_wstring(i), L"F" + std::to_wstring(i));
+        ini_.WriteString(Path(L"str.ini"), L"Skins", L"Path", L"Factory");
+        expected = factory;
+        expected.profile = 3;
+        expected.macroSlots = settings.macroSlots;
+    }
+    ProfileSettings expected{};
+};
+
+TEST_F(Reset, KeepsTheMacroSlotImagesAndTheProfileNumberAndWritesTheResult) {
+    auto context = Context();
+    ASSERT_TRUE(ResetToFactory(context));
+    EXPECT_EQ(settings, expected);
+    EXPECT_EQ(applied, expected);
+    EXPECT_EQ(text.labels[0], L"F1");
+    EXPECT_EQ(text.skin.path, L"Factory");
+    // Into the mouse and into the current profile's own files, never the factory ones.
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(3, 0x77)));
+    EXPECT_TRUE(SameBytes(mouse.MacroSlot(1), settings.macroSlots[0]));
+    EXPECT_EQ(StoredSettings(L"config3.bin"), expected);
+    EXPECT_EQ(ini_.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item1"), L"F1");
+    EXPECT_EQ(state.textPath, Path(L"str3.ini"));
+    EXPECT_EQ(Contents(L"config.bin")[0], 0);
+    EXPECT_EQ(pointer.calls.size(), 4u);
+}
+
+TEST_F(Reset, WithoutTheMouseChangesOnlyTheRecord) {
+    link.connected = false;
+    auto context = Context();
+    ASSERT_TRUE(ResetToFactory(context));
+    EXPECT_EQ(settings, expected);
+    EXPECT_EQ(applied, ProfileSettings{});
+    EXPECT_EQ(text.labels[7], L"F8");
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+    EXPECT_EQ(Contents(L"config3.bin")[0], 0);
+    EXPECT_FALSE(ini_.FileExists(Path(L"str3.ini")));
+    EXPECT_TRUE(pointer.calls.empty());
+}
+
+TEST_F(Reset, WithoutTheFactoryFileKeepsTheEditsAndSendsNothing) {
+    std::filesystem::remove(folder_ / "config.bin");
+    state.configPath = Path(L"config3.bin");
+    state.textPath = Path(L"str3.ini");
+    const ProfileSettings edited = settings;
+    auto context = Context();
+    EXPECT_FALSE(ResetToFactory(context));
+    EXPECT_EQ(settings, edited);
+    EXPECT_EQ(text.labels[0], L"L1");
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+    ASSERT_EQ(notifier_.messages.size(), 1u);
+    EXPECT_EQ(notifier_.messages[0].text, L"Config file is not exist.");
+    // Later label writes still go to the current profile's text file.
+    EXPECT_EQ(state.textPath, Path(L"str3.ini"));
+    EXPECT_EQ(state.configPath, Path(L"config3.bin"));
+}
+
+TEST_F(Synchronisation, ProfileSwitchReloadsTheFilesAndSendsNothing) {
+    ProfileSettings other = EditedSettings(1);
+    other.dpiLevel[0] = 42;
+    WriteConfig(L"config1.bin", other);
+    ini_.WriteString(Path(L"str1.ini"), L"Setting-EN", L"Item1", L"Other");
+    WriteList({L"PROFILE_0", L"Two", L"Three", L"Four"}, L"Two", L"4");
+    applied = settings;
+    auto context = Context();
+    ASSERT_TRUE(ReloadCurrentProfile(context.files, settings));
+    EXPECT_EQ(settings, other);
+    EXPECT_EQ(state.listIndex, 1);
+    EXPECT_EQ(text.labels[0], L"Other");
+    EXPECT_EQ(applied, EditedSettings(3));
+    EXPECT_TRUE(mouse.Log().Lines().empty());
 }
 
 TEST(CancelEdits, RestoresTheAppliedSettingsAndAsksForAReload) {

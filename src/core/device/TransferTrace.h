@@ -75,6 +75,8 @@ public:
 
     void Sleep(std::uint32_t milliseconds) override;
     std::uint32_t TickCount() override { return inner_.TickCount(); }
+    void BeginFinePauses() override { inner_.BeginFinePauses(); }
+    void EndFinePauses() override { inner_.EndFinePauses(); }
 
 private:
     Clock& inner_;

@@ -15,6 +15,24 @@ public:
 
     // Milliseconds since an arbitrary start; wraps around like the platform's tick count.
     virtual std::uint32_t TickCount() = 0;
+
+    // Between these two calls a burst of short pauses runs (a full write to the mouse): a clock
+    // whose platform rounds pauses up to a coarse scheduler tick asks for a fine one meanwhile.
+    // Calls nest; by default they do nothing.
+    virtual void BeginFinePauses() {}
+    virtual void EndFinePauses() {}
+};
+
+// Fine pauses for as long as it lives.
+class FinePausesScope {
+public:
+    explicit FinePausesScope(Clock& clock) : clock_(clock) { clock_.BeginFinePauses(); }
+    ~FinePausesScope() { clock_.EndFinePauses(); }
+    FinePausesScope(const FinePausesScope&) = delete;
+    FinePausesScope& operator=(const FinePausesScope&) = delete;
+
+private:
+    Clock& clock_;
 };
 
 }  // namespace ravix
