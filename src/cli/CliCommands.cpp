@@ -2,6 +2,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DeviceCommands.h"
+#include "cli/FactoryCommand.h"
+#include "cli/ProfileCommands.h"
 
 namespace ravix {
 namespace {
@@ -10,6 +12,10 @@ namespace {
 constexpr CliCommand kCommands[] = {
     {"devices", "devices [--simulate]", RunDevicesCommand},
     {"connect", "connect [--simulate] [--trace]", RunConnectCommand},
+    {"show", "show FILE.bin", RunShowCommand},
+    {"image", "image FILE.bin -o OUT", RunImageCommand},
+    {"save", "save FILE.bin [--simulate] [--trace]", RunSaveCommand},
+    {"factory", "factory DIR", RunFactoryCommand},
 };
 
 void PrintUsage(std::ostream& stream) {

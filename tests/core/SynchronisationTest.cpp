@@ -42,11 +42,22 @@ std::vector<std::string> Outline(const std::vector<std::string>& log) {
 // What a full write of `profile` with report rate `rate` must send, in order.
 std::vector<std::string> FullWriteOutline(unsigned profile, unsigned rate) {
     const std::string p = Hex(profile);
-    std::vector<std::string> outline = {"CMD 02 " + p + " 00", "S10", "CMD 03 " + p + " " + Hex(rate), "S10",
-                                        "CMD 0C 00 80",        "W",   "S20",
-                                        "W",                   "S20", "S10",
-                                        "CMD 0D " + p + " 80", "W",   "S20",
-                                        "W",                   "S20", "S2"};
+    std::vector<std::string> outline = {"CMD 02 " + p + " 00",
+                                        "S10",
+                                        "CMD 03 " + p + " " + Hex(rate),
+                                        "S10",
+                                        "CMD 0C 00 80",
+                                        "W",
+                                        "S20",
+                                        "W",
+                                        "S20",
+                                        "S10",
+                                        "CMD 0D " + p + " 80",
+                                        "W",
+                                        "S20",
+                                        "W",
+                                        "S20",
+                                        "S2"};
     for (unsigned slot = 1; slot <= 12; ++slot) {
         for (const std::string& item : {"CMD 0F " + Hex(slot) + " 80", std::string("W"), std::string("S20"),
                                         std::string("W"), std::string("S20"), std::string("S20")})
@@ -207,7 +218,8 @@ protected:
         factory.profile = 0;
         WriteConfig(L"config.bin", factory, 0);
         for (int i = 1; i <= 8; ++i)
-            ini_.WriteString(Path(L"str.ini"), L"Setting-EN", L"Item" + std::to_wstring(i), L"F" + std::to_wstring(i));
+            ini_.WriteString(Path(L"str.ini"), L"Setting-EN", L"Item" + std::to_wstring(i),
+                             L"F" + std::to_wstring(i));
         ini_.WriteString(Path(L"str.ini"), L"Skins", L"Path", L"Factory");
         expected = factory;
         expected.profile = 3;

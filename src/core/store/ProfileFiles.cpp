@@ -12,8 +12,6 @@
 namespace ravix {
 namespace {
 
-using ConfigFileBytes = std::array<std::uint8_t, kConfigFileBytes>;
-
 const std::wstring kListSection = L"Profile";
 
 std::wstring Beside(const ProfileFilePorts& ports, const std::wstring& name) {
@@ -51,20 +49,6 @@ std::optional<ConfigFileBytes> ReadConfigFile(const ProfileFilePorts& ports, con
     ConfigFileBytes bytes;
     std::copy(contents.bytes.begin(), contents.bytes.end(), bytes.begin());
     return bytes;
-}
-
-bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path,
-                     const ProfileSettings& settings) {
-    ConfigFileBytes bytes;
-    bytes[0] = 1;  // the labels of a profile the program has written are set
-    const auto settingsBytes = BytesOf(settings);
-    std::copy(settingsBytes.begin(), settingsBytes.end(), bytes.begin() + 1);
-    const int error = ports.files.Replace(path, bytes);
-    if (error != 0) {
-        ports.notifier.ShowMessage(L"Error Code is: " + std::to_wstring(error) + L" \n", L"NULL ==fp ");
-        return false;
-    }
-    return true;
 }
 
 // Takes the settings of a configuration file; `count` bytes of them from the start.
@@ -111,6 +95,23 @@ bool IsProgramFileName(std::wstring_view binName) {
 }
 
 }  // namespace
+
+ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag) {
+    ConfigFileBytes bytes;
+    bytes[0] = firstRunFlag;
+    const auto settingsBytes = BytesOf(settings);
+    std::copy(settingsBytes.begin(), settingsBytes.end(), bytes.begin() + 1);
+    return bytes;
+}
+
+bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path, const ProfileSettings& settings) {
+    const int error = ports.files.Replace(path, ConfigFileBytesOf(settings, 1));
+    if (error != 0) {
+        ports.notifier.ShowMessage(L"Error Code is: " + std::to_wstring(error) + L" \n", L"NULL ==fp ");
+        return false;
+    }
+    return true;
+}
 
 bool LoadCurrentProfile(const ProfileFilePorts& ports, ProfileFileState& state, ProfileSettings& settings) {
     SetSharedPaths(ports, state);

@@ -49,6 +49,15 @@ struct ProfileText {
 
 inline constexpr std::wstring_view kConfigMissingMessage = L"Config file is not exist.";
 
+using ConfigFileBytes = std::array<std::uint8_t, kConfigFileBytes>;
+
+// The bytes of a configuration file holding `settings`.
+ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag);
+
+// Replaces the configuration file at `path` with `settings` and the first-run flag 1 (the labels of
+// a profile the program has written are set); a failure is shown to the user. True when written.
+bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path, const ProfileSettings& settings);
+
 // Chooses the current profile from the profile list in "str.ini" and reads its configuration
 // file into `settings` (in reset mode: the factory files, and only the settings part). True when
 // the settings were read.
