@@ -204,3 +204,27 @@ TEST_P(IniFileConformance, WritingLeavesNoOtherFileBeside) {
     ASSERT_TRUE(ini_->DeleteSection(path, L"Profile"));
     EXPECT_EQ(FilesInFolder(), 1u);
 }
+
+TEST_P(IniFileConformance, NamesTheFormatCannotHoldAreRefusedAndLineBreaksInValuesBecomeSpaces) {
+    const std::wstring path = PathOf(L"str2.ini");
+    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Lan", L"EN"));
+    const std::vector<std::uint8_t> before = BytesOf(path);
+    struct Case {
+        std::wstring section, key;
+    } refused[] = {{L"", L"k"}, {L"A]B", L"k"}, {L"A\nB", L"k"}, {L"S", L""},
+                   {L"S", L"a=b"}, {L"S", L"[x"}, {L"S", L"a\r\nb"}};
+    for (const Case& c : refused) EXPECT_FALSE(ini_->WriteString(path, c.section, c.key, L"v"));
+    EXPECT_EQ(BytesOf(path), before);
+
+    ASSERT_TRUE(ini_->WriteString(path, L"Setting-EN", L"Item1", L"two\r\nlines\n[Skins]"));
+    EXPECT_EQ(ini_->ReadString(path, L"Setting-EN", L"Item1"), L"two  lines [Skins]");
+    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Skins", L"Setting-EN"}));
+}
+
+TEST_P(IniFileConformance, TextBeyondAsciiWrittenIntoAnEightBitFileSurvives) {
+    const std::wstring path = PathOf(L"str3.ini");
+    WriteRaw(path, "[Setting-CHS]\r\nItem1=Click\r\n");
+    ASSERT_TRUE(ini_->WriteString(path, L"Setting-CHS", L"Item2", L"\u53F3\u952E"));
+    EXPECT_EQ(ini_->ReadString(path, L"Setting-CHS", L"Item2"), L"\u53F3\u952E");
+    EXPECT_EQ(ini_->ReadString(path, L"Setting-CHS", L"Item1"), L"Click");
+}
