@@ -102,13 +102,15 @@ int RunSaveCommand(CliArguments arguments, CliContext& context) {
     DeviceImage image{};
     std::uint8_t mouseProfile = 0;  // the file's profile is the one written
     ConnectSequence(link, BytesOf(image), mouseProfile);
+    const std::uint32_t start = context.clock.TickCount();
     SendProfileToMouse({link, session->TracedClock()}, profile->settings, image);
+    const std::uint32_t elapsed = context.clock.TickCount() - start;
     const bool saved = SaveProfileFile(WidePath(split->operand), *profile, context);
 
     if (trace) session->PrintLog(context.out);
     (trace ? context.err : context.out)
-        << "Wrote profile " << static_cast<int>(profile->settings.profile) << " to the mouse"
-        << (saved ? " and saved " : "; could not save ") << split->operand << '\n';
+        << "Wrote profile " << static_cast<int>(profile->settings.profile) << " to the mouse in " << elapsed
+        << " ms" << (saved ? " and saved " : "; could not save ") << split->operand << '\n';
     return saved ? kExitOk : kExitFailed;
 }
 

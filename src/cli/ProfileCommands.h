@@ -13,7 +13,8 @@ int RunShowCommand(CliArguments arguments, CliContext& context);
 int RunImageCommand(CliArguments arguments, CliContext& context);
 
 // ravixctl save FILE.bin [--simulate] [--trace]: connects, writes the profile to the mouse and
-// saves FILE.bin as the program saves a profile it has written. With --trace standard output
+// saves FILE.bin as the program saves a profile it has written; says how long the write took by
+// the clock. With --trace standard output
 // carries only the transfer log; the summary then goes to standard error.
 int RunSaveCommand(CliArguments arguments, CliContext& context);
 

@@ -4,11 +4,11 @@
 
 #include "cli/CliCommand.h"
 #include "cli/SystemBus.h"
-#include "core/platform/SteadyClock.h"
+#include "cli/SystemClock.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    ravix::SteadyClock clock;
-    ravix::CliContext context{std::cout, std::cerr, clock, ravix::OpenSystemHidBus};
+    const auto clock = ravix::OpenSystemClock();
+    ravix::CliContext context{std::cout, std::cerr, *clock, ravix::OpenSystemHidBus};
     return ravix::RunRavixctl(arguments, context);
 }

@@ -199,7 +199,7 @@ TEST_F(RavixctlProfiles, SaveWithTraceShowsTheConnectionThenTheFullWrite) {
     EXPECT_EQ(lines[19], "SET_FEATURE 00 0F 01 80 00 00 00 00 6F");
     EXPECT_EQ(lines.back(), "SLEEP 20");
     EXPECT_EQ(clock.TotalPaused(), 832u);
-    EXPECT_EQ(err.str(), "Wrote profile 0 to the mouse and saved " + File("config0.bin") + "\n");
+    EXPECT_EQ(err.str(), "Wrote profile 0 to the mouse in 832 ms and saved " + File("config0.bin") + "\n");
     // Saved as the program saves a profile it wrote: flag 1, and on its first save the labels.
     EXPECT_EQ(StoredSettings(L"config0.bin"), FactorySettings(0));
     EXPECT_EQ(ini_.ReadString(Path(L"str0.ini"), L"Setting-EN", L"Item6"), L"DPI loop");
@@ -208,7 +208,7 @@ TEST_F(RavixctlProfiles, SaveWithTraceShowsTheConnectionThenTheFullWrite) {
 TEST_F(RavixctlProfiles, SaveWithoutTraceSaysWhatItDid) {
     WriteConfig(L"mine.bin", FactorySettings(5), 1);
     ASSERT_EQ(Run({"save", File("mine.bin"), "--simulate"}), kExitOk) << err.str();
-    EXPECT_EQ(out.str(), "Wrote profile 5 to the mouse and saved " + File("mine.bin") + "\n");
+    EXPECT_EQ(out.str(), "Wrote profile 5 to the mouse in 832 ms and saved " + File("mine.bin") + "\n");
     EXPECT_FALSE(ini_.FileExists(Path(L"mine.ini")));  // labels set before: left alone
 }
 

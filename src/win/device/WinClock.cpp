@@ -8,6 +8,17 @@
 
 namespace ravix::win {
 
+WinClock::WinClock() = default;
+WinClock::~WinClock() = default;
+
+void WinClock::BeginFinePauses() {
+    if (fineRequests_++ == 0) finePeriod_ = std::make_unique<FineTimerPeriod>();
+}
+
+void WinClock::EndFinePauses() {
+    if (fineRequests_ > 0 && --fineRequests_ == 0) finePeriod_.reset();
+}
+
 void WinClock::Sleep(std::uint32_t milliseconds) {
     ::Sleep(milliseconds);
 }

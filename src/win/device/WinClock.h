@@ -1,16 +1,29 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "core/platform/Clock.h"
 
 namespace ravix::win {
 
-// The system's clock: Sleep and the tick count.
+class FineTimerPeriod;
+
+// The system's clock: Sleep and the tick count. While fine pauses are asked for (a full write to
+// the mouse), the system's timer runs at a 1 ms period.
 class WinClock final : public Clock {
 public:
+    WinClock();
+    ~WinClock() override;
+
     void Sleep(std::uint32_t milliseconds) override;
     std::uint32_t TickCount() override;
+    void BeginFinePauses() override;
+    void EndFinePauses() override;
+
+private:
+    int fineRequests_ = 0;
+    std::unique_ptr<FineTimerPeriod> finePeriod_;
 };
 
 // While it lives, the system's timer runs at a 1 ms period, so that the 2 ms and 20 ms pauses of
