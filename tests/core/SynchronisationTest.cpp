@@ -10,61 +10,15 @@
 #include "core/store/Synchronisation.h"
 #include "sim/SimulatedBus.h"
 #include "support/FakeClock.h"
+#include "support/TransferOutline.h"
 
 namespace ravix {
 namespace {
 
 using ::testing::ElementsAreArray;
 using testing_support::FakeClock;
-
-std::string Hex(unsigned value) {
-    static const char digits[] = "0123456789ABCDEF";
-    return {digits[(value >> 4) & 0xF], digits[value & 0xF]};
-}
-
-// The transfer log in short: "CMD" and the first three frame bytes for each command, "W" for each
-// output report and "S<ms>" for each pause.
-std::vector<std::string> Outline(const std::vector<std::string>& log) {
-    std::vector<std::string> outline;
-    for (const std::string& line : log) {
-        if (line.rfind("SET_FEATURE ", 0) == 0)
-            outline.push_back("CMD " + line.substr(15, 8));
-        else if (line.rfind("WRITE ", 0) == 0)
-            outline.push_back("W");
-        else if (line.rfind("SLEEP ", 0) == 0)
-            outline.push_back("S" + line.substr(6));
-        else
-            outline.push_back(line);
-    }
-    return outline;
-}
-
-// What a full write of `profile` with report rate `rate` must send, in order.
-std::vector<std::string> FullWriteOutline(unsigned profile, unsigned rate) {
-    const std::string p = Hex(profile);
-    std::vector<std::string> outline = {"CMD 02 " + p + " 00",
-                                        "S10",
-                                        "CMD 03 " + p + " " + Hex(rate),
-                                        "S10",
-                                        "CMD 0C 00 80",
-                                        "W",
-                                        "S20",
-                                        "W",
-                                        "S20",
-                                        "S10",
-                                        "CMD 0D " + p + " 80",
-                                        "W",
-                                        "S20",
-                                        "W",
-                                        "S20",
-                                        "S2"};
-    for (unsigned slot = 1; slot <= 12; ++slot) {
-        for (const std::string& item : {"CMD 0F " + Hex(slot) + " 80", std::string("W"), std::string("S20"),
-                                        std::string("W"), std::string("S20"), std::string("S20")})
-            outline.push_back(item);
-    }
-    return outline;
-}
+using testing_support::FullWriteOutline;
+using testing_support::Outline;
 
 // A settings record whose every part is recognisable on the mouse.
 ProfileSettings EditedSettings(std::uint8_t profile) {

@@ -8,6 +8,7 @@
 #include "core/device/DeviceLink.h"
 #include "core/store/DeviceImage.h"
 #include "core/store/ProfileSettings.h"
+#include "win/store/StoreState.h"
 
 namespace ravix {
 class Clock;
@@ -28,6 +29,7 @@ struct ProgramState {
     HWND eventWindow = nullptr;  // receives WM_DEVICE_EVENT
     DeviceImage deviceImage{};
     ProfileSettings profileSettings{};
+    StoreState store;  // the applied copy, the profile files, the preferences, Save and Reset
 
     static ProgramState& Process();
 };

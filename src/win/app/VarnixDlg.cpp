@@ -34,12 +34,14 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 6> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_DEVICECHANGE, &Self::OnDeviceChange),
+        OnMessageEntry<Self>(WM_PROFILE_FILE, &Self::OnProfileFile),
+        OnMessageEntry<Self>(WM_TIMER, &Self::OnTimer),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Dropped files fall through to the default handling, which ignores them.
@@ -60,6 +62,7 @@ BOOL CVarnixDlg::OnInitDialog() {
     // Still to come here, between connecting and the registration: the listener's wake event and
     // its thread, created suspended and resumed when the mouse is connected.
     if (!RegisterForDeviceChanges()) return FALSE;
+    LoadProfileAtStartUp();
 
     return TRUE;
 }

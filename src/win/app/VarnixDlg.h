@@ -21,6 +21,12 @@ public:
 
     bool PreTranslateMessage(MSG* msg) override;
 
+    // The Save, Reset and Cancel operations of the configuration store (VarnixDlgStore.cpp), run
+    // by the skin's buttons.
+    void SaveToMouse();
+    void ResetToFactory();
+    void CancelEdits();
+
 protected:
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -41,6 +47,12 @@ private:
     bool RegisterForDeviceChanges();
     LRESULT OnDeviceChange(WPARAM, LPARAM);
     void CloseDevice();
+
+    // The configuration store (VarnixDlgStore.cpp).
+    void LoadProfileAtStartUp();
+    void ReloadProfile();
+    LRESULT OnProfileFile(WPARAM, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
 
     ProgramState& m_state;
     HICON m_hIcon = nullptr;

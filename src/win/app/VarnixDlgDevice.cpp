@@ -8,21 +8,13 @@
 #include "core/device/DeviceChange.h"
 #include "core/device/Discovery.h"
 #include "win/app/Messages.h"
+#include "win/app/ModulePath.h"
 #include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
 #include "win/device/HidInterfaceClass.h"
 
 namespace ravix::win {
 namespace {
-
-std::wstring ExecutablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) return path.substr(0, length);
-        path.resize(path.size() * 2);  // a long path was cut short: ask again with more room
-    }
-}
 
 // The interface name of a device-interface broadcast, read no further than the broadcast reaches:
 // the sender decides its size, and the name need not end inside it.
@@ -77,8 +69,8 @@ LRESULT CVarnixDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
     m_state.deviceLink.connected = response.connected;
     if (response.reconnect) {
         ConnectToMouse();
-        // Still to come here: reloading the current profile's files and settings keys, and
-        // resuming the listener.
+        ReloadProfile();
+        // Still to come here: resuming the listener.
     }
     return TRUE;
 }

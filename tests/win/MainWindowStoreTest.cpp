@@ -1,0 +1,218 @@
+// The main window's configuration store, created inside the test process over the simulated mouse
+// and a folder of profile files: start-up, the profile manager's requests, Save, Reset and Cancel.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+
+#include "MainWindowClass.h"
+#include "core/device/TransferTrace.h"
+#include "core/platform/BinaryFiles.h"
+#include "core/store/FactoryFiles.h"
+#include "sim/SimulatedBus.h"
+#include "sim/SimulatedMouse.h"
+#include "tests/core/support/FakeClock.h"
+#include "tests/core/support/TransferOutline.h"
+#include "tests/fakes/RecordingNotifier.h"
+#include "tests/fakes/RecordingPointerSettings.h"
+#include "tests/fakes/ScriptedFileDialogs.h"
+#include "win/app/Messages.h"
+#include "win/app/ProgramState.h"
+#include "win/app/VarnixDlg.h"
+#include "win/platform/WinIniFile.h"
+
+namespace ravix::win {
+namespace {
+
+using ::testing::ElementsAreArray;
+using testing_support::FullWriteOutline;
+using testing_support::Outline;
+
+HCURSOR ClassCursor(HWND window) {
+    return reinterpret_cast<HCURSOR>(GetClassLongPtrW(window, GCLP_HCURSOR));
+}
+
+class MainWindowStore : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
+        folder = std::filesystem::temp_directory_path() / L"ravix-store";
+        folder += std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
+        std::filesystem::create_directories(folder);
+        std::wstring failed;
+        int error = 0;
+        ASSERT_TRUE(WriteFactoryFiles(folder.wstring(), files, failed, error));
+        state.hidBus = &bus;
+        state.clock = &clock;
+        state.store.ports = {
+            Path(L"Velmar Ravix Driver.exe"), nullptr, nullptr, &notifier, &pointer, &dialogs};
+    }
+    void TearDown() override {
+        if (hwnd && IsWindow(hwnd)) DestroyWindow(hwnd);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    void Open() {
+        ASSERT_TRUE(window.Create());
+        hwnd = window.GetSafeHwnd();
+        mouse.Log().Clear();
+        // The class cursor is shared by every window of the class, so an earlier test may have
+        // left the wait cursor.
+        SetClassLongPtrW(hwnd, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(LoadCursorW(nullptr, IDC_ARROW)));
+    }
+
+    std::wstring Path(const std::wstring& name) const { return folder.wstring() + L"\\" + name; }
+
+    void WriteProfile(int index, const ProfileSettings& settings, std::uint8_t firstRun = 1) {
+        const ConfigFileBytes bytes = ConfigFileBytesOf(settings, firstRun);
+        ASSERT_EQ(files.Replace(Path(L"config" + std::to_wstring(index) + L".bin"), bytes), 0);
+    }
+
+    ProfileSettings Stored(int index) {
+        const FileContents contents = files.Read(Path(L"config" + std::to_wstring(index) + L".bin"), 4096);
+        ProfileSettings settings{};
+        EXPECT_EQ(contents.bytes.size(), kConfigFileBytes);
+        if (contents.bytes.size() == kConfigFileBytes)
+            std::copy(contents.bytes.begin() + 1, contents.bytes.end(), BytesOf(settings).begin());
+        return settings;
+    }
+
+    std::filesystem::path folder;
+    PortableBinaryFiles files;
+    WinIniFile ini;
+    RecordingNotifier notifier;
+    RecordingPointerSettings pointer;
+    ScriptedFileDialogs dialogs;
+    SimulatedMouse mouse;
+    SimulatedBus bus{mouse};
+    testing_support::FakeClock fakeClock;
+    TracingClock clock{fakeClock, mouse.Log()};
+    ProgramState state;
+    CVarnixDlg window{state};
+    HWND hwnd = nullptr;
+};
+
+TEST_F(MainWindowStore, StartUpLoadsTheCurrentProfileWithItsLanguageLabelsAndColour) {
+    ProfileSettings second = FactorySettings(2);
+    second.dpiLevel[0] = 30;
+    WriteProfile(2, second);
+    for (const auto& [key, value] : {std::pair{L"ItemCount", L"3"},
+                                     {L"Item1", L"Work"},
+                                     {L"Item2", L"Game"},
+                                     {L"CurProfileName", L"Game"}})
+        ASSERT_TRUE(ini.WriteString(Path(L"str.ini"), L"Profile", key, value));
+    ASSERT_TRUE(ini.WriteString(Path(L"str2.ini"), L"Skins", L"Lan", L"CHS"));
+    ASSERT_TRUE(ini.WriteString(Path(L"str2.ini"), L"Skins", L"RColor", L"300"));
+    ASSERT_TRUE(ini.WriteString(Path(L"str2.ini"), L"Setting-CHS", L"Item1", L"\u5DE6\u952E"));
+    mouse.SetCurrentProfile(4);
+    Open();
+
+    EXPECT_EQ(state.store.files.listIndex, 2);
+    EXPECT_EQ(state.profileSettings, second) << "the file's profile number wins over the mouse's";
+    EXPECT_EQ(state.store.appliedSettings, second);
+    EXPECT_EQ(state.store.languageCode, L"CHS");
+    EXPECT_EQ(state.store.text.labels[0], L"\u5DE6\u952E");
+    EXPECT_EQ(state.store.skinTextColour, (SkinTextColour{44, 255, 0}));
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(MainWindowStore, SaveWritesOnceWithinItsBusyPeriodUnderTheWaitCursor) {
+    Open();
+    state.profileSettings.dpiLevel[0] = 20;
+    window.SaveToMouse();
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(0, 1)));
+    EXPECT_EQ(fakeClock.TotalPaused(), 832u);
+    EXPECT_EQ(ClassCursor(hwnd), LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_EQ(Stored(0), state.profileSettings);
+    EXPECT_EQ(state.store.appliedSettings, state.profileSettings);
+    EXPECT_EQ(pointer.calls.size(), 4u);
+    EXPECT_EQ(ini.ReadString(Path(L"str0.ini"), L"Setting-EN", L"Item1"), state.store.text.labels[0]);
+
+    const std::size_t afterFirst = mouse.Log().Lines().size();
+    window.SaveToMouse();
+    EXPECT_EQ(mouse.Log().Lines().size(), afterFirst) << "a second Save within 2 s is ignored";
+
+    SendMessageW(hwnd, WM_TIMER, 3, 0);
+    EXPECT_EQ(ClassCursor(hwnd), LoadCursorW(nullptr, IDC_ARROW));
+    SendMessageW(hwnd, WM_TIMER, 1, 0);
+    window.SaveToMouse();
+    EXPECT_EQ(mouse.Log().Lines().size(), 2 * afterFirst);
+}
+
+TEST_F(MainWindowStore, SaveWithoutTheMouseSendsAndSavesNothing) {
+    bus.Unplug();
+    Open();
+    const FileContents before = files.Read(Path(L"config0.bin"), 4096);
+    window.SaveToMouse();
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+    EXPECT_EQ(files.Read(Path(L"config0.bin"), 4096).bytes, before.bytes);
+    EXPECT_TRUE(state.store.sync.saveBusy);
+    EXPECT_NE(ClassCursor(hwnd), LoadCursorW(nullptr, IDC_WAIT));
+    EXPECT_TRUE(pointer.calls.empty());
+}
+
+TEST_F(MainWindowStore, ResetKeepsTheMacrosAndTheProfileAndWritesTheFactorySettings) {
+    WriteProfile(0, FactorySettings(0));
+    Open();
+    state.profileSettings.dpiLevel[0] = 99;
+    state.profileSettings.macroSlots[0].fill(0x21);
+    state.profileSettings.profile = 0;
+    window.ResetToFactory();
+
+    ProfileSettings expected = FactorySettings(0);
+    expected.macroSlots[0].fill(0x21);
+    EXPECT_EQ(state.profileSettings, expected);
+    EXPECT_EQ(state.store.appliedSettings, expected);
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(0, 1)));
+    EXPECT_EQ(Stored(0), expected);
+    EXPECT_EQ(ClassCursor(hwnd), LoadCursorW(nullptr, IDC_WAIT));
+    SendMessageW(hwnd, WM_TIMER, 2, 0);
+    EXPECT_EQ(ClassCursor(hwnd), LoadCursorW(nullptr, IDC_ARROW));
+}
+
+TEST_F(MainWindowStore, CancelDropsTheEditsAndHidesTheWindow) {
+    Open();
+    ShowWindow(hwnd, SW_SHOW);
+    const ProfileSettings applied = state.store.appliedSettings;
+    state.profileSettings.dpiLevel[1] = 77;
+    window.CancelEdits();
+    EXPECT_EQ(state.profileSettings, applied);
+    EXPECT_TRUE(state.store.sync.showReload);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+}
+
+TEST_F(MainWindowStore, ProfileFileRequestsImportExportAndReload) {
+    Open();
+    // 2: the profile manager made another profile current. Nothing goes to the mouse.
+    ProfileSettings other = FactorySettings(1);
+    other.reportRate = 8;
+    WriteProfile(1, other);
+    ASSERT_TRUE(ini.WriteString(Path(L"str.ini"), L"Profile", L"ItemCount", L"2"));
+    ASSERT_TRUE(ini.WriteString(Path(L"str.ini"), L"Profile", L"Item1", L"Other"));
+    ASSERT_TRUE(ini.WriteString(Path(L"str.ini"), L"Profile", L"CurProfileName", L"Other"));
+    const ProfileSettings applied = state.store.appliedSettings;
+    SendMessageW(hwnd, WM_PROFILE_FILE, 2, 0);
+    EXPECT_EQ(state.profileSettings, other);
+    EXPECT_EQ(state.store.appliedSettings, applied);
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+
+    // 1: export to a file of the user's choice.
+    dialogs.answer = Path(L"backup");
+    SendMessageW(hwnd, WM_PROFILE_FILE, 1, 0);
+    EXPECT_EQ(files.Read(Path(L"backup.bin"), 4096).bytes.size(), kConfigFileBytes);
+
+    // 0: import it back as the current profile; other requests are ignored.
+    state.profileSettings.reportRate = 2;
+    dialogs.answer = Path(L"backup.bin");
+    SendMessageW(hwnd, WM_PROFILE_FILE, 0, 0);
+    EXPECT_EQ(state.profileSettings, other);
+    SendMessageW(hwnd, WM_PROFILE_FILE, 7, 0);
+    EXPECT_EQ(dialogs.proposed.size(), 2u);
+    EXPECT_TRUE(notifier.messages.empty());
+}
+
+}  // namespace
+}  // namespace ravix::win
