@@ -1,6 +1,9 @@
-# Sourced by the run and test scripts: a Wine prefix of the project's own, a display (a virtual one
+# Sourced by the run and test scripts: a Wine prefix of the checkout's own, a display (a virtual one
 # when there is none), and a wineserver kept alive so that every Wine process starts quickly.
-export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/velmar-ravix/wine}"
+# Each checkout has its own prefix, and so its own wineserver: two checkouts testing at once never
+# see each other's windows or named objects.
+RAVIX_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="${WINEPREFIX:-$RAVIX_ROOT/build/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
