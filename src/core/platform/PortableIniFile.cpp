@@ -28,15 +28,6 @@ bool StoreDocument(const std::wstring& path, const IniDocument& document) {
     return ReplaceFileAtomically(path, document.Serialize()) == 0;
 }
 
-// Values read back without one pair of matching surrounding quotes, as the platform does.
-std::wstring_view WithoutQuotes(std::wstring_view value) {
-    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
-}
-
 }  // namespace
 
 bool PortableIniFile::FileExists(const std::wstring& path) const {
@@ -54,7 +45,16 @@ std::wstring PortableIniFile::ReadString(const std::wstring& path, const std::ws
     if (!document) return {};
     const auto value = document->Value(section, key);
     if (!value) return {};
-    return std::wstring(WithoutQuotes(*value).substr(0, kReadBufferChars - 1));
+    return IniValueAsRead(*value);
+}
+
+std::vector<IniEntry> PortableIniFile::ReadSection(const std::wstring& path,
+                                                   const std::wstring& section) const {
+    const auto document = LoadDocument(path);
+    if (!document) return {};
+    std::vector<IniEntry> entries = document->Entries(section);
+    for (IniEntry& entry : entries) entry.value = IniValueAsRead(entry.value);
+    return entries;
 }
 
 bool PortableIniFile::WriteString(const std::wstring& path, const std::wstring& section,
