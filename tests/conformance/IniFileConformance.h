@@ -249,3 +249,16 @@ TEST_P(IniFileConformance, SectionReadHoldsALargeSectionWhole) {
     EXPECT_EQ(entries[99].key, L"Item99");
     EXPECT_EQ(entries[99].value, std::wstring(500, static_cast<wchar_t>(L'a' + 99 % 26)));
 }
+
+TEST_P(IniFileConformance, ChangesMadeBesideTheAdapterAreSeenAtTheNextRead) {
+    // Another program may rewrite the file between two reads, even with a text of the same length.
+    const std::wstring path = PathOf(L"record.ini");
+    WriteRaw(path, "[Macro-0]\r\nItem0=A   Dn\r\n");
+    EXPECT_EQ(ini_->ReadString(path, L"Macro-0", L"Item0"), L"A   Dn");
+    WriteRaw(path, "[Macro-0]\r\nItem0=B   Dn\r\n");
+    EXPECT_EQ(ini_->ReadSection(path, L"Macro-0").at(0).value, L"B   Dn");
+    WriteRaw(path, "[Macro-1]\r\nItem0=B   Dn\r\n");
+    EXPECT_EQ(ini_->SectionNames(path), std::vector<std::wstring>{L"Macro-1"});
+    ASSERT_TRUE(ini_->WriteString(path, L"Macro-1", L"Item0", L"C   Dn"));
+    EXPECT_EQ(ini_->ReadString(path, L"Macro-1", L"Item0"), L"C   Dn");
+}

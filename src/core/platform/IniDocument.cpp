@@ -14,7 +14,9 @@ bool IsIniSpace(wchar_t c) {
 }
 
 wchar_t FoldCase(wchar_t c) {
+    // Names are nearly always ASCII; the library call is kept for the rest.
     if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
+    if (static_cast<std::uint32_t>(c) < 0x80) return c;
     return static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(c)));
 }
 
