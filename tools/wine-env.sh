@@ -19,10 +19,17 @@ if [ -z "${DISPLAY:-}" ]; then
     done
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# A new prefix is ready only once every process of its set-up has ended (wineserver -w); one that
+# was cut short (no kernel32.dll) is made again.
+if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    for _ in 1 2; do
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+        [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
+    done
 fi
 wineserver -p >/dev/null 2>&1 || true
 # Start Wine's services here, with no terminal attached: processes started later would otherwise
