@@ -3,7 +3,10 @@
 #include "cli/CliCommand.h"
 #include "cli/DeviceCommands.h"
 #include "cli/FactoryCommand.h"
+#include "cli/KeyCommands.h"
+#include "cli/MacroCommands.h"
 #include "cli/ProfileCommands.h"
+#include "core/platform/TextCodecs.h"
 
 namespace ravix {
 namespace {
@@ -16,6 +19,8 @@ constexpr CliCommand kCommands[] = {
     {"image", "image FILE.bin -o OUT", RunImageCommand},
     {"save", "save FILE.bin [--simulate] [--trace]", RunSaveCommand},
     {"factory", "factory DIR", RunFactoryCommand},
+    {"macros", "macros list FILE | macros encode FILE -o OUT", RunMacrosCommand},
+    {"keys", "keys", RunKeysCommand},
 };
 
 void PrintUsage(std::ostream& stream) {
@@ -60,6 +65,11 @@ std::optional<std::set<std::string_view>> ParseSwitches(CliArguments arguments,
         switches.insert(argument);
     }
     return switches;
+}
+
+std::wstring PathArgument(std::string_view argument) {
+    if (auto utf8 = WideFromUtf8(argument)) return std::move(*utf8);
+    return WideFromAnsi(argument);
 }
 
 }  // namespace ravix

@@ -57,7 +57,8 @@ std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path,
         case FileContents::Status::Ok:
             break;
     }
-    const bool unicode = StartsWith(contents.bytes, {0xFF, 0xFE}) || StartsWith(contents.bytes, {0xFE, 0xFF}) ||
+    const bool unicode = StartsWith(contents.bytes, {0xFF, 0xFE}) ||
+                         StartsWith(contents.bytes, {0xFE, 0xFF}) ||
                          StartsWith(contents.bytes, {0xEF, 0xBB, 0xBF});
     if (unicode || IsAscii(text)) return contents.bytes;
     return Utf16FromAnsiFile(contents.bytes);
@@ -73,7 +74,8 @@ bool ChangeThroughCopy(const std::wstring& path, std::wstring_view text, Change 
     if (ReplaceFileAtomically(copy, *bytes) != 0) return false;
     const bool changed = change(copy.c_str()) != FALSE;
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flushes the system's cache
-    if (!changed || !MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!changed ||
+        !MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         DeleteFileW(copy.c_str());
         return false;
     }
@@ -93,12 +95,14 @@ std::vector<std::wstring> WinIniFile::SectionNames(const std::wstring& path) con
     std::vector<wchar_t> buffer(4096);
     DWORD length = 0;
     for (;;) {
-        length = GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+        length =
+            GetPrivateProfileSectionNamesW(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
         if (length + 2 < buffer.size() || buffer.size() >= PortableIniFile::kMaxFileBytes) break;
         buffer.resize(buffer.size() * 4);
     }
     std::vector<std::wstring> names;
-    for (const wchar_t* name = buffer.data(); name < buffer.data() + length && *name; name += wcslen(name) + 1)
+    for (const wchar_t* name = buffer.data(); name < buffer.data() + length && *name;
+         name += wcslen(name) + 1)
         names.emplace_back(name);
     return names;
 }
@@ -110,6 +114,30 @@ std::wstring WinIniFile::ReadString(const std::wstring& path, const std::wstring
     const DWORD length =
         GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer, kReadBufferChars, path.c_str());
     return std::wstring(buffer, length);
+}
+
+std::vector<IniEntry> WinIniFile::ReadSection(const std::wstring& path, const std::wstring& section) const {
+    if (!FileExists(path) || IsOversized(path)) return {};
+    // The section comes as a list of terminated "key=value" lines; a full buffer means it was cut.
+    std::vector<wchar_t> buffer(32768);
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                           path.c_str());
+        if (length + 2 < buffer.size() || buffer.size() >= PortableIniFile::kMaxFileBytes) break;
+        buffer.resize(buffer.size() * 4);
+    }
+    std::vector<IniEntry> entries;
+    for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line;
+         line += wcslen(line) + 1) {
+        const std::wstring_view text(line);
+        const std::size_t equals = text.find(L'=');
+        if (equals == std::wstring_view::npos) continue;
+        const std::wstring_view key = TrimIniSpace(text.substr(0, equals));
+        if (key.empty() || key.front() == L';') continue;
+        entries.push_back({std::wstring(key), IniValueAsRead(text.substr(equals + 1))});
+    }
+    return entries;
 }
 
 bool WinIniFile::WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,

@@ -16,6 +16,7 @@ public:
     std::vector<std::wstring> SectionNames(const std::wstring& path) const override;
     std::wstring ReadString(const std::wstring& path, const std::wstring& section,
                             const std::wstring& key) const override;
+    std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& section) const override;
     bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override;
     bool DeleteSection(const std::wstring& path, const std::wstring& section) override;
