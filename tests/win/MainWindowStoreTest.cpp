@@ -2,7 +2,11 @@
 // and a folder of profile files: start-up, the profile manager's requests, Save, Reset and Cancel.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+// These headers need the Windows types first.
+// clang-format off
 #include <windows.h>
+#include <dbt.h>
+// clang-format on
 
 #include <filesystem>
 
@@ -20,6 +24,7 @@
 #include "win/app/Messages.h"
 #include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
+#include "win/device/HidInterfaceClass.h"
 #include "win/platform/WinIniFile.h"
 
 namespace ravix::win {
@@ -212,6 +217,29 @@ TEST_F(MainWindowStore, ProfileFileRequestsImportExportAndReload) {
     SendMessageW(hwnd, WM_PROFILE_FILE, 7, 0);
     EXPECT_EQ(dialogs.proposed.size(), 2u);
     EXPECT_TRUE(notifier.messages.empty());
+}
+
+TEST_F(MainWindowStore, AnArrivalReloadsTheProfileFilesButNotTheAppliedCopy) {
+    bus.Unplug();
+    Open();
+    const ProfileSettings applied = state.store.appliedSettings;
+    ProfileSettings changed = FactorySettings(0);
+    changed.angleSnap = 4;
+    WriteProfile(0, changed);
+    bus.Plug();
+
+    const std::wstring name = SimulatedBus::PathOf(SimulatedInterface::command);
+    std::vector<std::uint64_t> storage((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + name.size() * 2) / 8 + 2);
+    auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
+    broadcast->dbcc_size = static_cast<DWORD>(sizeof(*broadcast) + name.size() * sizeof(wchar_t));
+    broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    broadcast->dbcc_classguid = kHidInterfaceClass;
+    std::copy(name.begin(), name.end(), broadcast->dbcc_name);
+    SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(broadcast));
+
+    EXPECT_TRUE(state.deviceLink.connected);
+    EXPECT_EQ(state.profileSettings, changed);
+    EXPECT_EQ(state.store.appliedSettings, applied);
 }
 
 }  // namespace
