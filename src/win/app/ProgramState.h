@@ -34,10 +34,4 @@ struct ProgramState {
     static ProgramState& Process();
 };
 
-// The device image as the bytes the mouse stores.
-inline std::span<std::uint8_t, sizeof(DeviceImage)> MutableBytesOf(DeviceImage& image) {
-    return std::span<std::uint8_t, sizeof(DeviceImage)>(reinterpret_cast<std::uint8_t*>(&image),
-                                                        sizeof(DeviceImage));
-}
-
 }  // namespace ravix::win

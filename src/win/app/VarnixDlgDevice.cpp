@@ -38,7 +38,7 @@ void CVarnixDlg::ConnectAtStartUp() {
 // The mouse's current profile becomes the one edited, and the mouse is told the program is there.
 void CVarnixDlg::ConnectToMouse() {
     m_state.deviceLink.connected = true;
-    ConnectSequence(m_state.deviceLink, MutableBytesOf(m_state.deviceImage), m_state.profileSettings.profile);
+    ConnectSequence(m_state.deviceLink, BytesOf(m_state.deviceImage), m_state.profileSettings.profile);
 }
 
 bool CVarnixDlg::RegisterForDeviceChanges() {
