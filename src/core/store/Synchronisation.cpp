@@ -11,7 +11,7 @@ ConstBlock BlockOf(const DeviceImage::Block& block) {
 }
 
 ConstMacroSlots MacroSlotsOf(const DeviceImage& image) {
-    return ConstMacroSlots(image.macroSlots.front().data(), kMacroSlotCount * kDeviceBlockSize);
+    return BytesOf(image).subspan<MacroSlotOffset(1), kMacroSlotCount * kDeviceBlockSize>();
 }
 
 void SaveProfileFiles(CurrentProfileFiles files, const ProfileSettings& settings) {
