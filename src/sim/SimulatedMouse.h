@@ -17,8 +17,6 @@ inline constexpr std::size_t kSimCommandReportLength = 65;  // input and output 
 inline constexpr std::size_t kSimFeatureReportLength = 9;
 inline constexpr std::size_t kSimEventReportLength = 8;
 
-// Where a profile block keeps its DPI levels (stages 1..6, units of 50 DPI).
-inline constexpr std::size_t kProfileBlockDpiLevels = 84;
 
 // The mouse's side of the command protocol: its stored configuration (laid out like the host's
 // device image), its current profile, the answers to the read commands and the events it reports
