@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the program and starts it under Wine. Without a display it runs on a virtual one, saves a
-# screenshot of the main window and prints where it is.
+# screenshot of the main window and prints where it is. The program talks to the simulated mouse;
+# further arguments go to the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -14,11 +15,11 @@ trap ravix_wine_cleanup EXIT
 
 exe="build/windows/dist/Velmar Ravix Driver.exe"
 if [ "$headless" = 0 ]; then
-    wine "$exe" "$@"
+    wine "$exe" --simulate "$@"
     exit 0
 fi
 
-wine "$exe" "$@" &
+wine "$exe" --simulate "$@" &
 window=""
 for _ in $(seq 100); do
     window=$(xdotool search --onlyvisible --name '^Velmar Ravix Driver$' 2>/dev/null | head -n 1 || true)

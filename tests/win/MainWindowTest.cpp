@@ -1,28 +1,17 @@
 // The main window created inside the test process, driven by real messages.
 #include <gtest/gtest.h>
 
+#include "MainWindowClass.h"
 #include "win/app/Messages.h"
 #include "win/app/VarnixDlg.h"
 
 namespace ravix::win {
 namespace {
 
-// The window class the program registers at start-up, as the application object does it.
-void RegisterMainClassOnce() {
-    static const bool registered = [] {
-        WNDCLASSW windowClass{};
-        GetClassInfoW(nullptr, MAKEINTRESOURCEW(0x8002), &windowClass);
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"RK204-VelmarGMClass";
-        return RegisterClassW(&windowClass) != 0;
-    }();
-    ASSERT_TRUE(registered);
-}
-
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        RegisterMainClassOnce();
+        ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
     }

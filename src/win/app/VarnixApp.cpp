@@ -3,7 +3,11 @@
 #include <commctrl.h>
 #include <gdiplus.h>
 
+#include "core/app/ProgramSwitches.h"
+#include "win/app/CommandLine.h"
+#include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
+#include "win/device/DeviceBackend.h"
 #include "win/resources/resource.h"
 
 namespace ravix::win {
@@ -30,12 +34,19 @@ BOOL CVarnixApp::InitInstance() {
     Gdiplus::GdiplusStartupInput gdiplusInput;
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
 
+    // The mouse the program talks to: the machine's, or the simulated one of --simulate.
+    DeviceBackend device(ParseProgramSwitches(CommandLineArguments()));
+    ProgramState& state = ProgramState::Process();
+    state.hidBus = &device.Bus();
+    state.clock = &device.DeviceClock();
     {
         CVarnixDlg mainWindow;
         m_pMainWnd = &mainWindow;
         mainWindow.DoModal();
         m_pMainWnd = nullptr;
     }
+    state.hidBus = nullptr;
+    state.clock = nullptr;
     return FALSE;
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "win/app/Messages.h"
+#include "win/app/ProgramState.h"
 #include "win/framework/App.h"
 #include "win/framework/MessageMap.h"
 #include "win/resources/resource.h"
@@ -25,17 +26,20 @@ void EnforceSingleInstance() {
 
 }  // namespace
 
-CVarnixDlg::CVarnixDlg() : CDialog(IDD_VARNIX_DIALOG) {
+CVarnixDlg::CVarnixDlg() : CVarnixDlg(ProgramState::Process()) {}
+
+CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_state(state) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 5> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 6> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
+        OnMessageEntry<Self>(WM_DEVICECHANGE, &Self::OnDeviceChange),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Dropped files fall through to the default handling, which ignores them.
@@ -50,6 +54,12 @@ BOOL CVarnixDlg::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     SetWindowTextW(m_hWnd, kWindowTitle);
+
+    m_state.eventWindow = m_hWnd;
+    ConnectAtStartUp();
+    // Still to come here, between connecting and the registration: the listener's wake event and
+    // its thread, created suspended and resumed when the mouse is connected.
+    if (!RegisterForDeviceChanges()) return FALSE;
 
     return TRUE;
 }
@@ -83,6 +93,7 @@ LRESULT CVarnixDlg::OnClose(WPARAM, LPARAM) {
 }
 
 LRESULT CVarnixDlg::OnDestroy(WPARAM wParam, LPARAM lParam) {
+    CloseDevice();
     return DefaultProc(WM_DESTROY, wParam, lParam);
 }
 

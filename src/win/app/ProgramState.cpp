@@ -1,0 +1,10 @@
+#include "win/app/ProgramState.h"
+
+namespace ravix::win {
+
+ProgramState& ProgramState::Process() {
+    static ProgramState state;
+    return state;
+}
+
+}  // namespace ravix::win

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
+
+#include "core/device/DeviceLink.h"
+#include "core/store/DeviceImage.h"
+#include "core/store/ProfileSettings.h"
+
+namespace ravix {
+class Clock;
+class HidBus;
+}  // namespace ravix
+
+namespace ravix::win {
+
+// The program's process-wide records, which its windows read and write. The program keeps one
+// (Process()); tests give the windows they create one of their own.
+struct ProgramState {
+    // The bus discovery searches and the clock that paces the mouse (see DeviceBackend). Without
+    // a bus the mouse is never found.
+    HidBus* hidBus = nullptr;
+    Clock* clock = nullptr;
+
+    DeviceLink deviceLink;
+    HWND eventWindow = nullptr;  // receives WM_DEVICE_EVENT
+    DeviceImage deviceImage{};
+    ProfileSettings profileSettings{};
+
+    static ProgramState& Process();
+};
+
+// The device image as the bytes the mouse stores.
+inline std::span<std::uint8_t, sizeof(DeviceImage)> MutableBytesOf(DeviceImage& image) {
+    return std::span<std::uint8_t, sizeof(DeviceImage)>(reinterpret_cast<std::uint8_t*>(&image),
+                                                        sizeof(DeviceImage));
+}
+
+}  // namespace ravix::win

@@ -1,0 +1,94 @@
+// The main window's side of the device link: connecting at start-up, hearing the HID interfaces
+// come and go, and closing the mouse's handles when the window goes.
+#include <string>
+#include <string_view>
+
+#include "core/app/ModulePaths.h"
+#include "core/device/ConnectSequence.h"
+#include "core/device/DeviceChange.h"
+#include "core/device/Discovery.h"
+#include "win/app/Messages.h"
+#include "win/app/ProgramState.h"
+#include "win/app/VarnixDlg.h"
+#include "win/device/HidInterfaceClass.h"
+
+namespace ravix::win {
+namespace {
+
+std::wstring ExecutablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) return path.substr(0, length);
+        path.resize(path.size() * 2);  // a long path was cut short: ask again with more room
+    }
+}
+
+// The interface name of a device-interface broadcast, read no further than the broadcast reaches:
+// the sender decides its size, and the name need not end inside it.
+std::wstring_view InterfaceName(const DEV_BROADCAST_HDR& header) {
+    constexpr std::size_t kNameOffset = offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name);
+    if (header.dbch_devicetype != DBT_DEVTYP_DEVICEINTERFACE || header.dbch_size <= kNameOffset) return {};
+    const auto& broadcast = reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W&>(header);
+    const std::size_t capacity = (header.dbch_size - kNameOffset) / sizeof(wchar_t);
+    return std::wstring_view(broadcast.dbcc_name, wcsnlen(broadcast.dbcc_name, capacity));
+}
+
+}  // namespace
+
+void CVarnixDlg::ConnectAtStartUp() {
+    if (m_state.hidBus && Discover(*m_state.hidBus, m_state.deviceLink))
+        ConnectToMouse();
+    else
+        m_state.deviceLink.connected = false;
+}
+
+// The mouse's current profile becomes the one edited, and the mouse is told the program is there.
+void CVarnixDlg::ConnectToMouse() {
+    m_state.deviceLink.connected = true;
+    ConnectSequence(m_state.deviceLink, MutableBytesOf(m_state.deviceImage), m_state.profileSettings.profile);
+}
+
+bool CVarnixDlg::RegisterForDeviceChanges() {
+    m_deviceFilter = {};
+    m_deviceFilter.dbcc_size = sizeof(m_deviceFilter);
+    m_deviceFilter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+    m_deviceFilter.dbcc_classguid = kHidInterfaceClass;
+    m_deviceNotification = RegisterDeviceNotificationW(m_hWnd, &m_deviceFilter, DEVICE_NOTIFY_WINDOW_HANDLE);
+    if (m_deviceNotification) return true;
+    MessageBoxW(m_hWnd, L"RegisterDeviceNotification failed!!!", ApplicationName(ExecutablePath()).c_str(),
+                MB_OK);
+    return false;
+}
+
+// Every collection of the mouse arrives and leaves on its own, so one plug-in or unplug runs this
+// several times; each run searches the bus again.
+LRESULT CVarnixDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+    if (!header) return TRUE;
+    const DeviceChange change = ClassifyDeviceChange(static_cast<std::uint32_t>(wParam),
+                                                     header->dbch_devicetype, InterfaceName(*header));
+    if (change == DeviceChange::ignore) return TRUE;
+
+    const bool discovered = m_state.hidBus && Discover(*m_state.hidBus, m_state.deviceLink);
+    const DeviceChangeResponse response = RespondToDeviceChange(change, discovered);
+    if (response.notice) SendMessageW(m_hWnd, WM_DEVICE_EVENT, *response.notice, 0);
+    if (response.hideWindow) ShowWindow(m_hWnd, SW_HIDE);
+    m_state.deviceLink.connected = response.connected;
+    if (response.reconnect) {
+        ConnectToMouse();
+        // Still to come here: reloading the current profile's files and settings keys, and
+        // resuming the listener.
+    }
+    return TRUE;
+}
+
+void CVarnixDlg::CloseDevice() {
+    if (m_deviceNotification) UnregisterDeviceNotification(m_deviceNotification);
+    m_deviceNotification = nullptr;
+    m_state.deviceLink.commandHandle.reset();
+    m_state.deviceLink.eventHandle.reset();
+    m_state.deviceLink.connected = false;
+}
+
+}  // namespace ravix::win

@@ -1,0 +1,366 @@
+// The main window's device link, created inside the test process over the simulated mouse and
+// driven by real device-change broadcasts.
+#include <gtest/gtest.h>
+
+// These headers need the Windows types first.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+#include <dbt.h>
+// clang-format on
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "MainWindowClass.h"
+#include "core/device/DeviceChange.h"
+#include "sim/SimulatedBus.h"
+#include "sim/SimulatedMouse.h"
+#include "win/app/Messages.h"
+#include "win/app/ProgramState.h"
+#include "win/app/VarnixDlg.h"
+#include "win/device/HidInterfaceClass.h"
+#include "win/device/WinClock.h"
+
+namespace ravix::win {
+namespace {
+
+const std::string kAskProfile = "SET_FEATURE 00 82 00 00 00 00 00 00 7D";
+const std::string kConnect = "SET_FEATURE 00 01 FC 00 00 00 00 00 02";
+
+// The simulated bus, counting its searches.
+class SearchCountingBus final : public HidBus {
+public:
+    explicit SearchCountingBus(SimulatedBus& inner) : inner_(inner) {}
+    int searches = 0;
+
+    std::unique_ptr<HidInterfaceSet> PresentInterfaces() override {
+        ++searches;
+        return inner_.PresentInterfaces();
+    }
+    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override { return inner_.OpenProbe(path); }
+    std::unique_ptr<CommandChannel> OpenCommandChannel(const std::wstring& path) override {
+        return inner_.OpenCommandChannel(path);
+    }
+    std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
+        return inner_.OpenEventChannel(path);
+    }
+
+private:
+    SimulatedBus& inner_;
+};
+
+// A device-interface broadcast as the system sends it: the header, then the interface name.
+// `reach` cuts the broadcast's stated size to that many characters of the name.
+class Broadcast {
+public:
+    explicit Broadcast(const std::wstring& name, DWORD deviceType = DBT_DEVTYP_DEVICEINTERFACE,
+                       std::optional<std::size_t> reach = std::nullopt)
+        : storage_((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + (name.size() + 1) * sizeof(wchar_t)) / 8 + 1) {
+        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage_.data());
+        const std::size_t characters = reach.value_or(name.size() + 1);
+        broadcast->dbcc_size = static_cast<DWORD>(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) +
+                                                  characters * sizeof(wchar_t));
+        broadcast->dbcc_devicetype = deviceType;
+        broadcast->dbcc_classguid = kHidInterfaceClass;
+        std::memcpy(broadcast->dbcc_name, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
+    }
+
+    LPARAM Param() { return reinterpret_cast<LPARAM>(storage_.data()); }
+
+private:
+    std::vector<std::uint64_t> storage_;
+};
+
+// A WM_DEVICE_EVENT the window sent itself, and whether the window was still shown then.
+struct Notice {
+    WPARAM code;
+    LPARAM value;
+    bool shown;
+    bool operator==(const Notice&) const = default;
+};
+
+class MainWindowDevice : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
+        state.hidBus = &bus;
+        state.clock = &clock;
+    }
+    void TearDown() override {
+        if (hwnd && IsWindow(hwnd)) {
+            RemoveWindowSubclass(hwnd, &RecordNotices, 0);
+            DestroyWindow(hwnd);
+        }
+    }
+
+    void Open() {
+        ASSERT_TRUE(window.Create());
+        hwnd = window.GetSafeHwnd();
+        SetWindowSubclass(hwnd, &RecordNotices, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+
+    LRESULT Send(WPARAM event, Broadcast& broadcast) {
+        return SendMessageW(hwnd, WM_DEVICECHANGE, event, broadcast.Param());
+    }
+
+    const std::vector<std::string>& Log() { return mouse.Log().Lines(); }
+
+    static LRESULT CALLBACK RecordNotices(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR self) {
+        if (message == WM_DEVICE_EVENT)
+            reinterpret_cast<MainWindowDevice*>(self)->notices.push_back(
+                {wParam, lParam, IsWindowVisible(hwnd) != 0});
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+
+    SimulatedMouse mouse;
+    SimulatedBus simulated{mouse};
+    SearchCountingBus bus{simulated};
+    WinClock clock;
+    ProgramState state;
+    CVarnixDlg window{state};
+    HWND hwnd = nullptr;
+    std::vector<Notice> notices;
+};
+
+TEST_F(MainWindowDevice, ConnectsToTheMouseAtStartUp) {
+    mouse.SetCurrentProfile(3);
+    Open();
+
+    EXPECT_TRUE(state.deviceLink.connected);
+    EXPECT_EQ(state.eventWindow, hwnd);
+    ASSERT_EQ(Log().size(), 3u);
+    EXPECT_EQ(Log()[0], kAskProfile);
+    EXPECT_EQ(Log()[1].rfind("GET_FEATURE 00 82 03 ", 0), 0u) << Log()[1];
+    EXPECT_EQ(Log()[2], kConnect);
+    EXPECT_EQ(state.deviceImage.header.currentProfile, 3);
+    EXPECT_EQ(state.deviceImage.header.connectByte, 0xFC);
+    EXPECT_EQ(state.profileSettings.profile, 3);
+    EXPECT_NE(state.deviceLink.eventHandle, nullptr)
+        << "the event interface is listed before the command interface";
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(notices.empty());
+}
+
+TEST_F(MainWindowDevice, StartsWithoutTheMouseQuietly) {
+    simulated.Unplug();
+    state.deviceLink.connected = true;  // whatever it was, a failed search clears it
+    Open();
+
+    EXPECT_FALSE(state.deviceLink.connected);
+    EXPECT_TRUE(Log().empty());
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+TEST_F(MainWindowDevice, DestroyingTheWindowClosesTheMousesHandles) {
+    Open();
+    ASSERT_NE(state.deviceLink.commandHandle, nullptr);
+    ASSERT_NE(state.deviceLink.eventHandle, nullptr);
+    RemoveWindowSubclass(hwnd, &RecordNotices, 0);
+    DestroyWindow(hwnd);
+
+    EXPECT_EQ(state.deviceLink.commandHandle, nullptr);
+    EXPECT_EQ(state.deviceLink.eventHandle, nullptr);
+    EXPECT_FALSE(state.deviceLink.connected);
+}
+
+// Each case starts connected with the window shown, then the mouse is plugged or not and one
+// broadcast arrives.
+struct BroadcastCase {
+    const char* what;
+    WPARAM event;
+    std::wstring name;
+    DWORD deviceType;
+    std::optional<std::size_t> reach;
+    bool plugged;
+    // What the window does.
+    bool searches;
+    std::vector<WPARAM> notices;
+    bool shown;
+    bool connected;
+    bool reconnects;
+};
+
+const std::wstring kCommandPath = SimulatedBus::PathOf(SimulatedInterface::command);
+const std::wstring kMixedCasePath =
+    L"\\\\?\\HID#Vid_04d9&Pid_a0f4&Col02#7&1f2e3d4c&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+const std::wstring kLowerCasePath =
+    L"\\\\?\\hid#vid_04d9&pid_a0f4&col03#7&1f2e3d4c&0&0002#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+const std::wstring kOtherDevicePath =
+    L"\\\\?\\HID#VID_046D&PID_C077#7&2a3b4c5d&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
+constexpr WPARAM kDetected = kMouseDetectedEvent;
+constexpr WPARAM kNotDetected = kMouseNotDetectedEvent;
+
+const BroadcastCase kBroadcastCases[] = {
+    {"arrival found",
+     DBT_DEVICEARRIVAL,
+     kCommandPath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     true,
+     true,
+     {kDetected},
+     true,
+     true,
+     true},
+    {"arrival under the other marker",
+     DBT_DEVICEARRIVAL,
+     kMixedCasePath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     true,
+     true,
+     {kDetected},
+     true,
+     true,
+     true},
+    {"arrival not found",
+     DBT_DEVICEARRIVAL,
+     kCommandPath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     false,
+     true,
+     {kNotDetected},
+     false,
+     false,
+     false},
+    {"removal, command interface left",
+     DBT_DEVICEREMOVECOMPLETE,
+     kCommandPath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     true,
+     true,
+     {},
+     true,
+     true,
+     false},
+    {"removal, mouse gone",
+     DBT_DEVICEREMOVECOMPLETE,
+     kCommandPath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     false,
+     true,
+     {kNotDetected},
+     true,
+     false,
+     false},
+    {"lower-case identifiers",
+     DBT_DEVICEARRIVAL,
+     kLowerCasePath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     false,
+     false,
+     {},
+     true,
+     true,
+     false},
+    {"another device",
+     DBT_DEVICEREMOVECOMPLETE,
+     kOtherDevicePath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     false,
+     false,
+     {},
+     true,
+     true,
+     false},
+    {"not an interface broadcast",
+     DBT_DEVICEARRIVAL,
+     kCommandPath,
+     DBT_DEVTYP_HANDLE,
+     {},
+     false,
+     false,
+     {},
+     true,
+     true,
+     false},
+    {"query remove",
+     DBT_DEVICEQUERYREMOVE,
+     kCommandPath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     {},
+     false,
+     false,
+     {},
+     true,
+     true,
+     false},
+    {"marker beyond the broadcast's size",
+     DBT_DEVICEARRIVAL,
+     kCommandPath,
+     DBT_DEVTYP_DEVICEINTERFACE,
+     std::size_t{12},
+     false,
+     false,
+     {},
+     true,
+     true,
+     false},
+};
+
+TEST_F(MainWindowDevice, AnswersEachBroadcastAsItsKindAndTheSearchDecide) {
+    Open();
+    for (const BroadcastCase& test : kBroadcastCases) {
+        SCOPED_TRACE(test.what);
+        simulated.Plug();
+        ShowWindow(hwnd, SW_SHOW);
+        SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, Broadcast(kCommandPath).Param());
+        ASSERT_TRUE(state.deviceLink.connected);
+        if (!test.plugged) simulated.Unplug();
+        notices.clear();
+        mouse.Log().Clear();
+        const int searchesBefore = bus.searches;
+
+        Broadcast broadcast(test.name, test.deviceType, test.reach);
+        EXPECT_EQ(Send(test.event, broadcast), TRUE);
+
+        EXPECT_EQ(bus.searches - searchesBefore, test.searches ? 1 : 0);
+        std::vector<WPARAM> codes;
+        for (const Notice& notice : notices) {
+            codes.push_back(notice.code);
+            EXPECT_EQ(notice.value, 0);
+            EXPECT_TRUE(notice.shown) << "the notice goes out before the window hides";
+        }
+        EXPECT_EQ(codes, test.notices);
+        EXPECT_EQ(IsWindowVisible(hwnd) != 0, test.shown);
+        EXPECT_EQ(state.deviceLink.connected.load(), test.connected);
+        if (test.reconnects) {
+            ASSERT_EQ(Log().size(), 3u);
+            EXPECT_EQ(Log()[0], kAskProfile);
+            EXPECT_EQ(Log()[2], kConnect);
+        } else {
+            EXPECT_TRUE(Log().empty());
+        }
+    }
+}
+
+TEST_F(MainWindowDevice, IgnoresChangesWithoutABroadcast) {
+    Open();
+    const int searchesBefore = bus.searches;
+    EXPECT_EQ(SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0), TRUE);
+    EXPECT_EQ(bus.searches, searchesBefore);
+    EXPECT_TRUE(state.deviceLink.connected);
+}
+
+TEST_F(MainWindowDevice, AnArrivalReadsTheMousesProfileAfresh) {
+    Open();
+    mouse.SetCurrentProfile(5);
+    Broadcast arrival(kCommandPath);
+    Send(DBT_DEVICEARRIVAL, arrival);
+
+    EXPECT_EQ(state.deviceImage.header.currentProfile, 5);
+    EXPECT_EQ(state.profileSettings.profile, 5);
+    EXPECT_EQ(state.deviceImage.header.connectByte, 0xFC);
+}
+
+}  // namespace
+}  // namespace ravix::win
