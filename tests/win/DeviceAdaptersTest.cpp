@@ -76,6 +76,7 @@ public:
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
         return inner_->ReadReport(report, timeoutMs);
     }
+    void Cancel() override { inner_->Cancel(); }
 
 private:
     std::unique_ptr<EventChannel> inner_;
