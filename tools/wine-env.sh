@@ -32,6 +32,21 @@ if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
     done
 fi
 wineserver -p >/dev/null 2>&1 || true
+
+# The faces the program asks for do not exist on Linux: map the Chinese ones to the installed CJK
+# font (fonts-wqy-microhei) and the English one to a face Wine has, so that captions render as
+# characters, not boxes. Done once per prefix; the marker names the mapping's version.
+RAVIX_FONT_MARKER="$WINEPREFIX/.ravix-font-replacements-1"
+if [ ! -f "$RAVIX_FONT_MARKER" ]; then
+    ravix_reg="$WINEPREFIX/ravix-fonts.reg"
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"宋体"="WenQuanYi Micro Hei"' '"黑体"="WenQuanYi Micro Hei"' '"新宋体"="WenQuanYi Micro Hei"' \
+        '"MetroDF Velmar Edition"="Tahoma"' |
+        iconv -f UTF-8 -t UTF-16 >"$ravix_reg"
+    wine regedit /S "Z:${ravix_reg//\//\\}" >/dev/null 2>&1 && touch "$RAVIX_FONT_MARKER"
+    rm -f "$ravix_reg"
+fi
 # Start Wine's services here, with no terminal attached: processes started later would otherwise
 # hand them their own output pipes and keep those open.
 wineboot >/dev/null 2>&1 || true

@@ -76,6 +76,7 @@ public:
         cancelled_ = true;
         mouse_.WakeEventReaders();
     }
+    void AllowReads() override { cancelled_ = false; }
 
 private:
     SimulatedMouse& mouse_;

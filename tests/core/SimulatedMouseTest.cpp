@@ -216,11 +216,13 @@ TEST_F(SimulatedMouseTest, AWaitingEventReadEndsWithAnEventAnUnplugOrACancel) {
     }
 }
 
-TEST_F(SimulatedMouseTest, ACancelledEventInterfaceReadsNothingEvenWithEventsWaiting) {
+TEST_F(SimulatedMouseTest, ACancelledEventInterfaceReadsNothingUntilReadsAreAllowedAgain) {
     Connect();
     mouse.PressDpiButton();
     link.eventHandle->Cancel();
     EXPECT_EQ(NextEvent(), std::nullopt);
+    link.eventHandle->AllowReads();
+    EXPECT_EQ(NextEvent()->code, kFirstDpiStageEvent);
 }
 
 }  // namespace

@@ -22,9 +22,11 @@ public:
     virtual std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report,
                                                   std::uint32_t timeoutMs) = 0;
 
-    // Ends a read that another thread is waiting in, and every later one, with nothing. Called
-    // before the channel is closed, so that no read is left pending on a closed interface.
+    // Ends a read that another thread is waiting in, and every later one, with nothing, until
+    // AllowReads. Called before the channel may be closed, so that no read is left pending on a
+    // closed interface.
     virtual void Cancel() = 0;
+    virtual void AllowReads() = 0;
 };
 
 }  // namespace ravix

@@ -56,11 +56,12 @@ public:
     // The read is overlapped; it ends early, cancelled on the reading thread, when Cancel signals.
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override;
     void Cancel() override { SetEvent(cancelEvent_.Get()); }
+    void AllowReads() override { ResetEvent(cancelEvent_.Get()); }
 
 private:
     UniqueHandle file_;
     UniqueHandle ioEvent_;
-    UniqueHandle cancelEvent_;  // manual reset: once cancelled, every later read ends at once
+    UniqueHandle cancelEvent_;  // manual reset: while set, every read ends at once
 };
 
 }  // namespace ravix::win

@@ -66,6 +66,7 @@ public:
         return std::nullopt;
     }
     void Cancel() override {}
+    void AllowReads() override {}
 
 private:
     Counted counted_;
