@@ -47,6 +47,12 @@ if [ ! -f "$RAVIX_FONT_MARKER" ]; then
     wine regedit /S "Z:${ravix_reg//\//\\}" >/dev/null 2>&1 && touch "$RAVIX_FONT_MARKER"
     rm -f "$ravix_reg"
 fi
+# Windows are not handed to an X window manager (there is none on the virtual display): otherwise
+# Wine waits two seconds for one at every hide or destroy of a top-level window.
+if [ ! -f "$WINEPREFIX/.ravix-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 &&
+        touch "$WINEPREFIX/.ravix-unmanaged"
+fi
 # Start Wine's services here, with no terminal attached: processes started later would otherwise
 # hand them their own output pipes and keep those open.
 wineboot >/dev/null 2>&1 || true

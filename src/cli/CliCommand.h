@@ -6,6 +6,7 @@
 #include <ostream>
 #include <set>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/device/HidBus.h"
@@ -48,5 +49,9 @@ int RunRavixctl(CliArguments arguments, CliContext& context);
 std::optional<std::set<std::string_view>> ParseSwitches(CliArguments arguments,
                                                         std::initializer_list<std::string_view> allowed,
                                                         CliContext& context);
+
+// A file name typed on the command line, as the program's wide path: UTF-8 when it is well-formed
+// UTF-8, the Western code page otherwise.
+std::wstring PathArgument(std::string_view argument);
 
 }  // namespace ravix

@@ -2,6 +2,9 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DeviceCommands.h"
+#include "cli/KeyCommands.h"
+#include "cli/MacroCommands.h"
+#include "core/platform/TextCodecs.h"
 
 namespace ravix {
 namespace {
@@ -10,6 +13,8 @@ namespace {
 constexpr CliCommand kCommands[] = {
     {"devices", "devices [--simulate]", RunDevicesCommand},
     {"connect", "connect [--simulate] [--trace]", RunConnectCommand},
+    {"macros", "macros list FILE | macros encode FILE -o OUT", RunMacrosCommand},
+    {"keys", "keys", RunKeysCommand},
 };
 
 void PrintUsage(std::ostream& stream) {
@@ -54,6 +59,11 @@ std::optional<std::set<std::string_view>> ParseSwitches(CliArguments arguments,
         switches.insert(argument);
     }
     return switches;
+}
+
+std::wstring PathArgument(std::string_view argument) {
+    if (auto utf8 = WideFromUtf8(argument)) return std::move(*utf8);
+    return WideFromAnsi(argument);
 }
 
 }  // namespace ravix

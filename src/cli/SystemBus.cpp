@@ -6,7 +6,9 @@
 
 namespace ravix {
 
-std::unique_ptr<HidBus> OpenSystemHidBus() { return nullptr; }
+std::unique_ptr<HidBus> OpenSystemHidBus() {
+    return nullptr;
+}
 
 }  // namespace ravix
 

@@ -204,3 +204,61 @@ TEST_P(IniFileConformance, WritingLeavesNoOtherFileBeside) {
     ASSERT_TRUE(ini_->DeleteSection(path, L"Profile"));
     EXPECT_EQ(FilesInFolder(), 1u);
 }
+
+TEST_P(IniFileConformance, SectionReadGivesEveryKeyInFileOrderWithItsValueAsRead) {
+    const std::wstring path = PathOf(L"record.ini");
+    WriteRaw(path,
+             "[Other]\r\nItem0=elsewhere\r\n"
+             "[Macro-0]\r\n; a comment\r\n  DelayTimeSelStatus = 1 \r\nnot a key line\r\n"
+             "MacroLoopTimes=\"3\"\r\nItem0=A   Dn\r\nitem0=shadowed\r\nEmpty=\r\nItem1=" +
+                 std::string(1500, 'x') + "\r\n\r\n[Last]\r\nk=v\r\n");
+    const std::vector<ravix::IniEntry> entries = ini_->ReadSection(path, L"MACRO-0");
+    std::vector<std::wstring> keys;
+    for (const auto& entry : entries) keys.push_back(entry.key);
+    // A repeated key may or may not be listed again; the first one always comes first.
+    keys.erase(std::remove(keys.begin(), keys.end(), L"item0"), keys.end());
+    EXPECT_EQ(keys, (std::vector<std::wstring>{L"DelayTimeSelStatus", L"MacroLoopTimes", L"Item0", L"Empty",
+                                               L"Item1"}));
+    for (const std::wstring key :
+         {L"DelayTimeSelStatus", L"MacroLoopTimes", L"Item0", L"ITEM0", L"Empty", L"Item1", L"Missing"})
+        EXPECT_EQ(ravix::FindIniValue(entries, key), ini_->ReadString(path, L"Macro-0", key)) << key;
+    EXPECT_EQ(ravix::FindIniValue(entries, L"MacroLoopTimes"), L"3");
+    EXPECT_EQ(ravix::FindIniValue(entries, L"Item1").size(), 1023u);
+}
+
+TEST_P(IniFileConformance, SectionReadOfWhatIsNotThereIsEmpty) {
+    const std::wstring path = PathOf(L"record.ini");
+    EXPECT_TRUE(ini_->ReadSection(path, L"Macro-0").empty());
+    EXPECT_FALSE(ini_->FileExists(path));
+    ASSERT_TRUE(ini_->WriteString(path, L"Macro-0", L"MacroLoopTimes", L"1"));
+    EXPECT_TRUE(ini_->ReadSection(path, L"Macro-1").empty());
+    ASSERT_TRUE(ini_->DeleteSection(path, L"Macro-0"));
+    EXPECT_TRUE(ini_->ReadSection(path, L"Macro-0").empty());
+}
+
+TEST_P(IniFileConformance, SectionReadHoldsALargeSectionWhole) {
+    // More than the usual 32767-character section buffer: nothing may be lost to it.
+    const std::wstring path = PathOf(L"record.ini");
+    std::string text = "[Big]\r\n";
+    for (int i = 0; i < 100; ++i)
+        text += "Item" + std::to_string(i) + "=" + std::string(500, 'a' + i % 26) + "\r\n";
+    text += "[After]\r\nk=v\r\n";
+    WriteRaw(path, text);
+    const std::vector<ravix::IniEntry> entries = ini_->ReadSection(path, L"Big");
+    ASSERT_EQ(entries.size(), 100u);
+    EXPECT_EQ(entries[99].key, L"Item99");
+    EXPECT_EQ(entries[99].value, std::wstring(500, static_cast<wchar_t>(L'a' + 99 % 26)));
+}
+
+TEST_P(IniFileConformance, ChangesMadeBesideTheAdapterAreSeenAtTheNextRead) {
+    // Another program may rewrite the file between two reads, even with a text of the same length.
+    const std::wstring path = PathOf(L"record.ini");
+    WriteRaw(path, "[Macro-0]\r\nItem0=A   Dn\r\n");
+    EXPECT_EQ(ini_->ReadString(path, L"Macro-0", L"Item0"), L"A   Dn");
+    WriteRaw(path, "[Macro-0]\r\nItem0=B   Dn\r\n");
+    EXPECT_EQ(ini_->ReadSection(path, L"Macro-0").at(0).value, L"B   Dn");
+    WriteRaw(path, "[Macro-1]\r\nItem0=B   Dn\r\n");
+    EXPECT_EQ(ini_->SectionNames(path), std::vector<std::wstring>{L"Macro-1"});
+    ASSERT_TRUE(ini_->WriteString(path, L"Macro-1", L"Item0", L"C   Dn"));
+    EXPECT_EQ(ini_->ReadString(path, L"Macro-1", L"Item0"), L"C   Dn");
+}

@@ -4,7 +4,7 @@
 // layout and under Wine against the system's layout, so both implementations must agree.
 //
 // Include this header in exactly one source file of a test executable and instantiate it with the
-// layout under test, which must be a US English layout:
+// layout under test, which must be a US English layout, inside namespace ravix:
 //
 //   INSTANTIATE_TEST_SUITE_P(Win32, KeyboardLayoutConformance,
 //                            ::testing::Values(ravix::KeyboardLayoutImplementation{

@@ -19,6 +19,10 @@ public:
         if (section != L"Skins" || !files.count(path) || !files.at(path).count(key)) return {};
         return files.at(path).at(key);
     }
+    std::vector<IniEntry> ReadSection(const std::wstring&, const std::wstring&) const override {
+        ADD_FAILURE() << "the settings keys are read one by one";
+        return {};
+    }
     bool WriteString(const std::wstring&, const std::wstring&, const std::wstring&,
                      const std::wstring&) override {
         ADD_FAILURE() << "the settings keys are never written";

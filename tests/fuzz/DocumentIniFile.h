@@ -18,7 +18,12 @@ public:
     std::wstring ReadString(const std::wstring&, const std::wstring& section,
                             const std::wstring& key) const override {
         const auto value = document_.Value(section, key);
-        return value ? value->substr(0, kReadBufferChars - 1) : std::wstring();
+        return value ? IniValueAsRead(*value) : std::wstring();
+    }
+    std::vector<IniEntry> ReadSection(const std::wstring&, const std::wstring& section) const override {
+        std::vector<IniEntry> entries = document_.Entries(section);
+        for (IniEntry& entry : entries) entry.value = IniValueAsRead(entry.value);
+        return entries;
     }
     bool WriteString(const std::wstring&, const std::wstring&, const std::wstring&,
                      const std::wstring&) override {

@@ -1,6 +1,9 @@
 #include "core/macros/MacroLibrary.h"
 
+#include <optional>
+
 #include "core/platform/DecimalText.h"
+#include "core/platform/IniDocument.h"
 
 namespace ravix {
 namespace {
@@ -12,6 +15,30 @@ const std::wstring kItemCount = L"ItemCount";
 
 std::wstring ItemKey(std::size_t index) {
     return L"Item" + std::to_wstring(index);
+}
+
+// The line number of an "Item%d" key as the library writes it (names compared as the file does);
+// nothing for every other key.
+std::optional<std::size_t> ItemIndex(std::wstring_view key) {
+    constexpr std::size_t kDigitsAt = 4;  // after "Item"
+    if (key.size() <= kDigitsAt || key[kDigitsAt] < L'0' || key[kDigitsAt] > L'9') return std::nullopt;
+    const auto index = static_cast<std::size_t>(LeadingDecimal64(key.substr(kDigitsAt)));
+    if (!IniNamesEqual(key, ItemKey(index))) return std::nullopt;
+    return index;
+}
+
+// The first `count` lines among a section's entries, each the first of its key, in one pass
+// (looking each key up by name would make loading quadratic in the number of lines).
+std::vector<std::wstring> ItemLines(const std::vector<IniEntry>& entries, std::size_t count) {
+    std::vector<const std::wstring*> found(count, nullptr);
+    for (const IniEntry& entry : entries) {
+        const auto index = ItemIndex(entry.key);
+        if (index && *index < count && !found[*index]) found[*index] = &entry.value;
+    }
+    std::vector<std::wstring> lines;
+    lines.reserve(count);
+    for (const std::wstring* line : found) lines.push_back(line ? *line : std::wstring());
+    return lines;
 }
 
 }  // namespace
@@ -35,14 +62,15 @@ std::vector<std::wstring> MacroLibrary::List() const {
 }
 
 StoredMacro MacroLibrary::Load(const std::wstring& name) const {
+    // One read of the section rather than one read of the file per key.
+    const std::vector<IniEntry> entries = ini_.ReadSection(path_, name);
     StoredMacro macro;
     macro.name = name;
-    macro.macroLoopTimes = ini_.ReadString(path_, name, kMacroLoopTimes);
-    const std::size_t count = MacroLinesToRead(LeadingDecimal(ini_.ReadString(path_, name, kItemCount)));
-    macro.items.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) macro.items.push_back(ini_.ReadString(path_, name, ItemKey(i)));
-    macro.delayTimeSelStatus = LeadingDecimal(ini_.ReadString(path_, name, kDelayTimeSelStatus));
-    macro.loopTimeSelStatus = LeadingDecimal(ini_.ReadString(path_, name, kLoopTimeSelStatus));
+    macro.macroLoopTimes = FindIniValue(entries, kMacroLoopTimes);
+    const std::size_t count = MacroLinesToRead(LeadingDecimal(FindIniValue(entries, kItemCount)));
+    macro.items = ItemLines(entries, count);
+    macro.delayTimeSelStatus = LeadingDecimal(FindIniValue(entries, kDelayTimeSelStatus));
+    macro.loopTimeSelStatus = LeadingDecimal(FindIniValue(entries, kLoopTimeSelStatus));
     return macro;
 }
 

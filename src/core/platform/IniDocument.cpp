@@ -14,7 +14,9 @@ bool IsIniSpace(wchar_t c) {
 }
 
 wchar_t FoldCase(wchar_t c) {
+    // Names are nearly always ASCII; the library call is kept for the rest.
     if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
+    if (static_cast<std::uint32_t>(c) < 0x80) return c;
     return static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(c)));
 }
 
@@ -58,7 +60,8 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::initializer_list<std::
 }
 
 bool IsAscii(std::wstring_view text) {
-    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; });
+    return std::all_of(text.begin(), text.end(),
+                       [](wchar_t c) { return static_cast<std::uint32_t>(c) < 0x80; });
 }
 
 }  // namespace
@@ -143,6 +146,17 @@ std::optional<std::wstring> IniDocument::Value(std::wstring_view section, std::w
         if (entry && IniNamesEqual(entry->key, TrimIniSpace(key))) return std::wstring(entry->value);
     }
     return std::nullopt;
+}
+
+std::vector<IniEntry> IniDocument::Entries(std::wstring_view section) const {
+    std::vector<IniEntry> entries;
+    const auto range = FindSection(section);
+    if (!range) return entries;
+    for (std::size_t i = range->header + 1; i < range->end; ++i) {
+        if (const auto entry = ParseKeyLine(lines_[i]))
+            entries.push_back({std::wstring(entry->key), std::wstring(entry->value)});
+    }
+    return entries;
 }
 
 void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {

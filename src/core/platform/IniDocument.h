@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/platform/IniFile.h"
+
 namespace ravix {
 
 // The text of one initialisation file, line by line, with the private-profile rules for finding,
@@ -28,6 +30,9 @@ public:
 
     // The value of the first matching key of the first matching section, trimmed.
     std::optional<std::wstring> Value(std::wstring_view section, std::wstring_view key) const;
+
+    // The key lines of the first matching section in order, keys and values trimmed.
+    std::vector<IniEntry> Entries(std::wstring_view section) const;
 
     void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 

@@ -7,6 +7,12 @@
 
 namespace ravix {
 
+// One "key=value" line of a section.
+struct IniEntry {
+    std::wstring key;    // as the file spells it, trimmed
+    std::wstring value;  // as ReadString gives it
+};
+
 // The platform's private-profile (initialisation file) access, one file per call.
 //
 // Semantics every implementation keeps:
@@ -33,6 +39,16 @@ public:
     virtual std::wstring ReadString(const std::wstring& path, const std::wstring& section,
                                     const std::wstring& key) const = 0;
 
+    // The key lines of a section in file order, read with one pass over the file where reading key by
+    // key reads the file once per key. Each value is exactly what ReadString gives for its key
+    // (IniValueAsRead of the stored text); lines without '=' or without a key are left out. A key
+    // written twice is listed twice, and FindIniValue, like ReadString, takes the first. Of several
+    // sections of the same name, the first counts. Empty when the file or the section is missing.
+    // A Win32 implementation reads with GetPrivateProfileSectionW and grows its buffer until the
+    // whole section fits, so that no entry is lost to the buffer's size.
+    virtual std::vector<IniEntry> ReadSection(const std::wstring& path,
+                                              const std::wstring& section) const = 0;
+
     // Creates the file and the section as needed. False when the names cannot be stored (see
     // IsStorableIniSection, IsStorableIniKey) or the file cannot be written.
     virtual bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
@@ -49,6 +65,14 @@ public:
 // altered, so that a name never silently maps onto another.
 bool IsStorableIniSection(std::wstring_view name);
 bool IsStorableIniKey(std::wstring_view name);
+
+// A stored value as every read gives it: trimmed of surrounding white space, without one pair of
+// matching surrounding quotes, and cut to IniFile::kReadBufferChars - 1 characters.
+std::wstring IniValueAsRead(std::wstring_view stored);
+
+// The value of `key` among `entries` (names compared without regard to case): the first one, as
+// ReadString would give it; "" when the key is missing.
+std::wstring FindIniValue(const std::vector<IniEntry>& entries, std::wstring_view key);
 
 // A value as the file format can hold it: line breaks would start new lines that could pass for
 // keys or sections of their own, so they become spaces.

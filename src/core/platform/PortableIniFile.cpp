@@ -10,8 +10,7 @@ namespace {
 
 // The document of a file; a missing or empty file gives an empty document that will be created as
 // UTF-16LE, and an unreadable or oversized one gives nothing.
-std::optional<IniDocument> LoadDocument(const std::wstring& path) {
-    const FileContents contents = ReadWholeFile(path, PortableIniFile::kMaxFileBytes);
+std::optional<IniDocument> LoadDocument(const FileContents& contents) {
     switch (contents.status) {
         case FileContents::Status::Ok:
             return IniDocument::Parse(contents.bytes);
@@ -24,37 +23,65 @@ std::optional<IniDocument> LoadDocument(const std::wstring& path) {
     return std::nullopt;
 }
 
+std::optional<IniDocument> LoadDocument(const std::wstring& path) {
+    return LoadDocument(ReadWholeFile(path, PortableIniFile::kMaxFileBytes));
+}
+
 bool StoreDocument(const std::wstring& path, const IniDocument& document) {
     return ReplaceFileAtomically(path, document.Serialize()) == 0;
 }
 
-// Values read back without one pair of matching surrounding quotes, as the platform does.
-std::wstring_view WithoutQuotes(std::wstring_view value) {
-    if (value.size() >= 2 && (value.front() == L'"' || value.front() == L'\'') &&
-        value.back() == value.front()) {
-        return value.substr(1, value.size() - 2);
-    }
-    return value;
-}
-
 }  // namespace
+
+struct PortableIniFile::ParsedFile {
+    std::wstring path;
+    FileContents contents;
+    IniDocument document;
+};
+
+PortableIniFile::PortableIniFile() = default;
+PortableIniFile::~PortableIniFile() = default;
+
+bool PortableIniFile::Read(const std::wstring& path,
+                           const std::function<void(const IniDocument&)>& read) const {
+    FileContents contents = ReadWholeFile(path, kMaxFileBytes);
+    const std::lock_guard lock(mutex_);
+    const bool unchanged = last_ && last_->path == path && last_->contents.status == contents.status &&
+                           last_->contents.bytes == contents.bytes;
+    if (!unchanged) {
+        auto document = LoadDocument(contents);
+        if (!document) return false;
+        last_ = std::make_unique<ParsedFile>(ParsedFile{path, std::move(contents), std::move(*document)});
+    }
+    read(last_->document);
+    return true;
+}
 
 bool PortableIniFile::FileExists(const std::wstring& path) const {
     return ravix::FileExists(path);
 }
 
 std::vector<std::wstring> PortableIniFile::SectionNames(const std::wstring& path) const {
-    const auto document = LoadDocument(path);
-    return document ? document->SectionNames() : std::vector<std::wstring>{};
+    std::vector<std::wstring> names;
+    Read(path, [&](const IniDocument& document) { names = document.SectionNames(); });
+    return names;
 }
 
 std::wstring PortableIniFile::ReadString(const std::wstring& path, const std::wstring& section,
                                          const std::wstring& key) const {
-    const auto document = LoadDocument(path);
-    if (!document) return {};
-    const auto value = document->Value(section, key);
-    if (!value) return {};
-    return std::wstring(WithoutQuotes(*value).substr(0, kReadBufferChars - 1));
+    std::wstring value;
+    Read(path, [&](const IniDocument& document) {
+        if (const auto stored = document.Value(section, key)) value = IniValueAsRead(*stored);
+    });
+    return value;
+}
+
+std::vector<IniEntry> PortableIniFile::ReadSection(const std::wstring& path,
+                                                   const std::wstring& section) const {
+    std::vector<IniEntry> entries;
+    Read(path, [&](const IniDocument& document) { entries = document.Entries(section); });
+    for (IniEntry& entry : entries) entry.value = IniValueAsRead(entry.value);
+    return entries;
 }
 
 bool PortableIniFile::WriteString(const std::wstring& path, const std::wstring& section,

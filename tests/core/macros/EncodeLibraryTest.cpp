@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <iostream>
 #include <limits>
 
 #include "MacroLibraryFixture.h"
@@ -98,40 +96,6 @@ TEST_F(EncodeLibraryFile, AHostileFileIsEncodedWithinTheSlots) {
     EXPECT_EQ(encoding.cuts[0].eventsKept, 1u + 60u);
     EXPECT_EQ(encoding.cuts[0].eventsInMacro, 298u);
     EXPECT_EQ(encoding.image.slots[1], MacroSlot{});
-}
-
-// Twelve recordings of 64 events with their delays, read from disk and encoded.
-TEST_F(EncodeLibraryFile, BenchmarkTwelveFullRecordings) {
-    std::string text;
-    for (int k = 0; k < 12; ++k) {
-        text += "[Macro-" + std::to_string(k) +
-                "]\r\nDelayTimeSelStatus=1\r\nLoopTimeSelStatus=1\r\n"
-                "MacroLoopTimes=2\r\nItemCount=127\r\n";
-        for (int i = 0; i < 127; ++i) {
-            const std::string line = i % 2 == 1   ? std::to_string(20 + i) + " ms"
-                                     : i % 4 == 0 ? "A   Dn"
-                                                  : "A   Up";
-            text += "Item" + std::to_string(i) + "=" + line + "\r\n";
-        }
-    }
-    WriteLibrary(text);
-    using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
-    const MacroEncoding encoding = EncodeLibrary(library(), 12);
-    const auto read = Clock::now();
-    std::vector<StoredMacro> macros;
-    for (const std::wstring& name : library().List()) macros.push_back(library().Load(name));
-    const auto loaded = Clock::now();
-    const MacroEncoding fromMemory = EncodeMacros(macros, macros.size());
-    const auto encoded = Clock::now();
-    const auto ms = [](auto from, auto to) {
-        return std::chrono::duration<double, std::milli>(to - from).count();
-    };
-    std::cout << "EncodeLibrary of twelve 64-event macros: " << ms(start, read)
-              << " ms through the portable IniFile (" << ms(read, loaded) << " ms of it reading the file), "
-              << ms(loaded, encoded) << " ms encoding the read macros\n";
-    EXPECT_EQ(fromMemory.image, encoding.image);
-    EXPECT_EQ(encoding.cuts.size(), 12u);  // a full recording is one event more than a slot holds
 }
 
 }  // namespace

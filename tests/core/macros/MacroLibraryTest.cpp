@@ -112,5 +112,16 @@ TEST_F(MacroLibraryFile, MalformedKeysReadAsZero) {
     EXPECT_EQ(huge.items[1], L"");
 }
 
+TEST_F(MacroLibraryFile, LinesAreFoundByKeyWhateverTheirOrderAndSpelling) {
+    // Keys compare without case, the first of a repeated key counts, and only the exact line number
+    // names a line: "Item01" is not line 1, and a missing line reads as empty.
+    WriteLibrary(
+        "[Edited]\r\nitemcount=5\r\nITEM2=C   Dn\r\nItem0=A   Dn\r\nItem01=X   Dn\r\nItem0=Y   Dn\r\n"
+        "item4=E   Dn\r\nItem5=F   Dn\r\nItem-3=Z   Dn\r\nDELAYTIMESELSTATUS=1\r\n");
+    const StoredMacro macro = library().Load(L"EDITED");
+    EXPECT_EQ(macro.items, (Names{L"A   Dn", L"", L"C   Dn", L"", L"E   Dn"}));
+    EXPECT_EQ(macro.delayTimeSelStatus, 1);
+}
+
 }  // namespace
 }  // namespace ravix
