@@ -33,6 +33,20 @@ if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
 fi
 wineserver -p >/dev/null 2>&1 || true
 
+# The faces the program asks for do not exist on Linux: map the Chinese ones to the installed CJK
+# font (fonts-wqy-microhei) and the English one to a face Wine has, so that captions render as
+# characters, not boxes. Done once per prefix; the marker names the mapping's version.
+RAVIX_FONT_MARKER="$WINEPREFIX/.ravix-font-replacements-1"
+if [ ! -f "$RAVIX_FONT_MARKER" ]; then
+    ravix_reg="$WINEPREFIX/ravix-fonts.reg"
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"宋体"="WenQuanYi Micro Hei"' '"黑体"="WenQuanYi Micro Hei"' '"新宋体"="WenQuanYi Micro Hei"' \
+        '"MetroDF Velmar Edition"="Tahoma"' |
+        iconv -f UTF-8 -t UTF-16 >"$ravix_reg"
+    wine regedit /S "Z:${ravix_reg//\//\\}" >/dev/null 2>&1 && touch "$RAVIX_FONT_MARKER"
+    rm -f "$ravix_reg"
+fi
 # Windows are not handed to an X window manager (there is none on the virtual display): otherwise
 # Wine waits two seconds for one at every hide or destroy of a top-level window.
 if [ ! -f "$WINEPREFIX/.ravix-unmanaged" ]; then

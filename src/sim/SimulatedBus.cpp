@@ -66,15 +66,23 @@ public:
     SimulatedEventChannel(SimulatedMouse& mouse, const SimulatedBus& bus, std::uint32_t generation)
         : mouse_(mouse), bus_(bus), generation_(generation) {}
 
-    std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t) override {
-        if (!bus_.Reaches(generation_)) return std::nullopt;
-        return mouse_.SendEventReport(report);
+    // Waits like a read on the real interface: until the mouse reports an event, the mouse is
+    // unplugged, or the read is cancelled.
+    std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
+        return mouse_.WaitForEventReport(report, timeoutMs, [this] { return cancelled_ || !bus_.Reaches(generation_); });
     }
+
+    void Cancel() override {
+        cancelled_ = true;
+        mouse_.WakeEventReaders();
+    }
+    void AllowReads() override { cancelled_ = false; }
 
 private:
     SimulatedMouse& mouse_;
     const SimulatedBus& bus_;
     std::uint32_t generation_;
+    std::atomic<bool> cancelled_ = false;
 };
 
 }  // namespace
@@ -89,6 +97,7 @@ void SimulatedBus::Plug() {
 
 void SimulatedBus::Unplug() {
     plugged_ = false;
+    mouse_.WakeEventReaders();  // a read waiting on the mouse fails, as on a real unplug
 }
 
 std::wstring SimulatedBus::PathOf(SimulatedInterface which) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -43,8 +44,9 @@ private:
     SimulatedMouse& mouse_;
     std::vector<SimulatedInterface> order_{SimulatedInterface::pointer, SimulatedInterface::event,
                                            SimulatedInterface::command};
-    bool plugged_ = true;
-    std::uint32_t generation_ = 0;
+    // Read by the listener thread through the event channel.
+    std::atomic<bool> plugged_ = true;
+    std::atomic<std::uint32_t> generation_ = 0;
 };
 
 }  // namespace ravix

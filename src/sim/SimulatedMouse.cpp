@@ -1,8 +1,10 @@
 #include "sim/SimulatedMouse.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "core/device/CommandProtocol.h"
+#include "core/device/EventChannel.h"
 #include "core/device/EventReport.h"
 
 namespace ravix {
@@ -98,7 +100,19 @@ std::optional<std::size_t> SimulatedMouse::SendInputReport(std::span<std::uint8_
 }
 
 std::optional<std::size_t> SimulatedMouse::SendEventReport(std::span<std::uint8_t> report) {
-    if (eventReports_.empty()) return std::nullopt;
+    return WaitForEventReport(report, 0, [] { return false; });
+}
+
+std::optional<std::size_t> SimulatedMouse::WaitForEventReport(std::span<std::uint8_t> report,
+                                                              std::uint32_t timeoutMs,
+                                                              const std::function<bool()>& giveUp) {
+    std::unique_lock lock(eventMutex_);
+    const auto ready = [&] { return !eventReports_.empty() || giveUp(); };
+    if (timeoutMs == EventChannel::kWaitForever)
+        eventArrived_.wait(lock, ready);
+    else
+        eventArrived_.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready);
+    if (eventReports_.empty() || giveUp()) return std::nullopt;
     const EventReport next = eventReports_.front();
     eventReports_.pop_front();
     const std::size_t count = std::min(report.size(), next.size());
@@ -163,7 +177,17 @@ void SimulatedMouse::QueueBlock(std::size_t offset) {
 }
 
 void SimulatedMouse::QueueEvent(std::uint8_t code, std::uint8_t value) {
-    eventReports_.push_back(EventReport{6, 7, code, value});
+    {
+        std::lock_guard lock(eventMutex_);
+        eventReports_.push_back(EventReport{6, 7, code, value});
+    }
+    eventArrived_.notify_all();
+}
+
+void SimulatedMouse::WakeEventReaders() {
+    // Taking the lock orders the caller's changes before the readers look at them again.
+    { std::lock_guard lock(eventMutex_); }
+    eventArrived_.notify_all();
 }
 
 }  // namespace ravix

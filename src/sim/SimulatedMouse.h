@@ -3,7 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <condition_variable>
 #include <deque>
+#include <functional>
+#include <mutex>
 #include <optional>
 #include <span>
 
@@ -17,8 +20,6 @@ inline constexpr std::size_t kSimCommandReportLength = 65;  // input and output 
 inline constexpr std::size_t kSimFeatureReportLength = 9;
 inline constexpr std::size_t kSimEventReportLength = 8;
 
-// Where a profile block keeps its DPI levels (stages 1..6, units of 50 DPI).
-inline constexpr std::size_t kProfileBlockDpiLevels = 84;
 
 // The mouse's side of the command protocol: its stored configuration (laid out like the host's
 // device image), its current profile, the answers to the read commands and the events it reports
@@ -53,8 +54,14 @@ public:
     bool ReceiveOutputReport(std::span<const std::uint8_t> report);
     std::optional<std::size_t> SendInputReport(std::span<std::uint8_t> report);
 
-    // The next event report waiting on the event interface.
+    // The next event report waiting on the event interface. The event side may be read from
+    // another thread than the one that uses the mouse's buttons.
     std::optional<std::size_t> SendEventReport(std::span<std::uint8_t> report);
+    // As SendEventReport, waiting up to `timeoutMs` (EventChannel::kWaitForever: no limit) for a
+    // report. `giveUp` is asked before waiting and after every WakeEventReaders; true ends the wait.
+    std::optional<std::size_t> WaitForEventReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs,
+                                                  const std::function<bool()>& giveUp);
+    void WakeEventReaders();
 
     TransferLog& Log() { return log_; }
 
@@ -83,7 +90,9 @@ private:
     CommandFrame reply_{};
     std::optional<PendingWrite> pendingWrite_;
     std::deque<DataReport> inputReports_;
-    std::deque<EventReport> eventReports_;
+    std::mutex eventMutex_;
+    std::condition_variable eventArrived_;
+    std::deque<EventReport> eventReports_;  // guarded by eventMutex_
     TransferLog log_;
 };
 

@@ -56,5 +56,20 @@ TEST(DeviceChange, TheResponseFollowsTheDiscovery) {
     }
 }
 
+TEST(DeviceChange, BroadcastsGatheredTogetherCountAsOneChange) {
+    using C = DeviceChange;
+    struct Case {
+        C gathered, next, combined;
+    } cases[] = {
+        {C::ignore, C::ignore, C::ignore},   {C::ignore, C::removal, C::removal},
+        {C::ignore, C::arrival, C::arrival}, {C::removal, C::removal, C::removal},
+        {C::removal, C::arrival, C::arrival}, {C::arrival, C::removal, C::arrival},
+        {C::arrival, C::ignore, C::arrival},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CombineDeviceChanges(c.gathered, c.next), c.combined)
+            << static_cast<int>(c.gathered) << "+" << static_cast<int>(c.next);
+}
+
 }  // namespace
 }  // namespace ravix

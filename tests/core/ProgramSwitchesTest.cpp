@@ -37,6 +37,12 @@ TEST(ProgramSwitches, IgnoresUnknownMisspeltAndEmptySwitches) {
     EXPECT_FALSE(switches.traceFile.has_value());
 }
 
+TEST(ProgramSwitches, ReadsTheNoticeFileAndIgnoresAnEmptyOne) {
+    EXPECT_EQ(Parse({L"--simulate", L"--notices=C:\\n.txt"}).noticeFile, L"C:\\n.txt");
+    EXPECT_FALSE(Parse({L"--notices="}).noticeFile.has_value());
+    EXPECT_FALSE(Parse({L"--trace=t.txt"}).noticeFile.has_value());
+}
+
 TEST(ProgramSwitches, TheLastTraceFileWins) {
     EXPECT_EQ(Parse({L"--trace=a.txt", L"--trace=b.txt"}).traceFile, L"b.txt");
 }

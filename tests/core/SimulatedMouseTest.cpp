@@ -1,7 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <numeric>
+#include <thread>
 
 #include "core/device/CommandProtocol.h"
 #include "core/device/Discovery.h"
@@ -186,6 +188,41 @@ TEST_F(SimulatedMouseTest, ReportsItsButtonsOnTheEventInterface) {
     EXPECT_THAT(events, ElementsAre(std::pair(1, 2), std::pair(1, 3), std::pair(1, 4), std::pair(1, 1),
                                     std::pair(1, 2), std::pair(9, 3)));
     EXPECT_EQ(mouse.DpiStage(), 2);
+}
+
+// The program's listener waits on the event interface on a thread of its own.
+TEST_F(SimulatedMouseTest, AWaitingEventReadEndsWithAnEventAnUnplugOrACancel) {
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        bool reportsAnEvent;
+    } cases[] = {
+        {"macro key", [this] { mouse.SelectMacroKey(4); }, true},
+        {"unplug", [this] { bus.Unplug(); }, false},
+        {"cancel", [this] { link.eventHandle->Cancel(); }, false},
+    };
+    for (const Case& c : cases) {
+        bus.Plug();
+        Connect();
+        std::optional<std::size_t> read;
+        std::array<std::uint8_t, kSimEventReportLength> report{};
+        std::thread listener([&] { read = link.eventHandle->ReadReport(report, EventChannel::kWaitForever); });
+        c.act();
+        listener.join();
+        EXPECT_EQ(read.has_value(), c.reportsAnEvent) << c.what;
+        if (c.reportsAnEvent) {
+            EXPECT_EQ(ParseEventReport(report)->value, 4) << c.what;
+        }
+    }
+}
+
+TEST_F(SimulatedMouseTest, ACancelledEventInterfaceReadsNothingUntilReadsAreAllowedAgain) {
+    Connect();
+    mouse.PressDpiButton();
+    link.eventHandle->Cancel();
+    EXPECT_EQ(NextEvent(), std::nullopt);
+    link.eventHandle->AllowReads();
+    EXPECT_EQ(NextEvent()->code, kFirstDpiStageEvent);
 }
 
 }  // namespace

@@ -76,6 +76,8 @@ public:
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
         return inner_->ReadReport(report, timeoutMs);
     }
+    void Cancel() override { inner_->Cancel(); }
+    void AllowReads() override { inner_->AllowReads(); }
 
 private:
     std::unique_ptr<EventChannel> inner_;
@@ -257,7 +259,7 @@ TEST(DeviceBackend, WithoutSimulateOnlyTheMachinesBusIsThere) {
 TEST(DeviceBackend, SimulateWithTraceFileLogsTransfersAndPausesIntoTheFile) {
     const std::wstring path = TempFile(L"ravix-backend-test.txt");
     {
-        DeviceBackend backend(ProgramSwitches{true, path});
+        DeviceBackend backend(ProgramSwitches{true, path, std::nullopt});
         ASSERT_NE(backend.Mouse(), nullptr);
         DeviceLink link;
         ASSERT_TRUE(Discover(backend.Bus(), link));

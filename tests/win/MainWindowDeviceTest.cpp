@@ -9,6 +9,7 @@
 #include <dbt.h>
 // clang-format on
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@
 #include "sim/SimulatedMouse.h"
 #include "win/app/Messages.h"
 #include "win/app/ProgramState.h"
+#include "win/app/TrayIcon.h"
 #include "win/app/VarnixDlg.h"
 #include "win/device/HidInterfaceClass.h"
 #include "win/device/WinClock.h"
@@ -102,8 +104,12 @@ protected:
         SetWindowSubclass(hwnd, &RecordNotices, 0, reinterpret_cast<DWORD_PTR>(this));
     }
 
+    // One broadcast, answered at once instead of after the short while the window gathers
+    // broadcasts for.
     LRESULT Send(WPARAM event, Broadcast& broadcast) {
-        return SendMessageW(hwnd, WM_DEVICECHANGE, event, broadcast.Param());
+        const LRESULT result = SendMessageW(hwnd, WM_DEVICECHANGE, event, broadcast.Param());
+        SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);
+        return result;
     }
 
     const std::vector<std::string>& Log() { return mouse.Log().Lines(); }
@@ -313,7 +319,8 @@ TEST_F(MainWindowDevice, AnswersEachBroadcastAsItsKindAndTheSearchDecide) {
         SCOPED_TRACE(test.what);
         simulated.Plug();
         ShowWindow(hwnd, SW_SHOW);
-        SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, Broadcast(kCommandPath).Param());
+        Broadcast arrival(kCommandPath);
+        Send(DBT_DEVICEARRIVAL, arrival);
         ASSERT_TRUE(state.deviceLink.connected);
         if (!test.plugged) simulated.Unplug();
         notices.clear();
@@ -360,6 +367,131 @@ TEST_F(MainWindowDevice, AnArrivalReadsTheMousesProfileAfresh) {
     EXPECT_EQ(state.deviceImage.header.currentProfile, 5);
     EXPECT_EQ(state.profileSettings.profile, 5);
     EXPECT_EQ(state.deviceImage.header.connectByte, 0xFC);
+}
+
+// Serves the window's messages (the listener sends its events to it) until `done` holds. The
+// limit only keeps a broken listener from hanging the test run.
+template <class Condition>
+bool PumpUntil(Condition done) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > 10000) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+bool SendSimulationCommand(HWND hwnd, const std::string& command) {
+    COPYDATASTRUCT data{kSimulationCommandData, static_cast<DWORD>(command.size()),
+                        const_cast<char*>(command.data())};
+    return SendMessageW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == TRUE;
+}
+
+TEST_F(MainWindowDevice, BroadcastsOfOnePlugInAreAnsweredOnce) {
+    simulated.Unplug();
+    Open();
+    simulated.Plug();
+    const int searchesBefore = bus.searches;
+    for (SimulatedInterface which : {SimulatedInterface::pointer, SimulatedInterface::event, SimulatedInterface::command}) {
+        Broadcast arrival(SimulatedBus::PathOf(which));
+        SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, arrival.Param());
+    }
+    EXPECT_EQ(bus.searches, searchesBefore) << "nothing is searched while broadcasts still come";
+    SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);
+
+    EXPECT_EQ(bus.searches, searchesBefore + 1);
+    ASSERT_EQ(window.Notices().size(), 1u);
+    EXPECT_EQ(window.Notices()[0], (ravix::Notice{L"The system detect the gaming mouse.", L"Info", 100}));
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), kConnect), 1);
+}
+
+TEST_F(MainWindowDevice, TheMousesButtonsReachTheWindowAsNotices) {
+    state.simulatedMouse = &mouse;
+    state.simulatedBus = &simulated;
+    Open();
+    ASSERT_TRUE(state.deviceLink.connected);
+    mouse.Log().Clear();
+
+    ASSERT_TRUE(SendSimulationCommand(hwnd, "dpi"));
+    ASSERT_TRUE(PumpUntil([&] { return window.Notices().size() == 1; }));
+    // Stage 2 of profile 0 holds 32 units.
+    EXPECT_EQ(window.Notices()[0], (ravix::Notice{L"Switch DPI into the second stage 1600", L"Info", 5000}));
+    ASSERT_GE(Log().size(), 2u);
+    EXPECT_EQ(Log()[0], kAskProfile);
+    EXPECT_EQ(Log()[2].rfind("SET_FEATURE 00 8C ", 0), 0u) << Log()[2];
+
+    ASSERT_TRUE(SendSimulationCommand(hwnd, std::string("macro 3\0", 8)));
+    ASSERT_TRUE(PumpUntil([&] { return window.Notices().size() == 2; }));
+    EXPECT_EQ(window.Notices()[1].text, L"Switch to macro key3");
+}
+
+TEST_F(MainWindowDevice, SimulationCommandsNeedTheSimulatedMouseAndAKnownCommand) {
+    Open();
+    EXPECT_FALSE(SendSimulationCommand(hwnd, "dpi")) << "not started with --simulate";
+    state.simulatedMouse = &mouse;
+    state.simulatedBus = &simulated;
+    for (const char* command : {"", "DPI", "macro", "macro 0", "macro 256", "macro 3x", "plug me"})
+        EXPECT_FALSE(SendSimulationCommand(hwnd, command)) << command;
+    COPYDATASTRUCT otherSender{0x1234, 3, const_cast<char*>("dpi")};
+    EXPECT_FALSE(SendMessageW(hwnd, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&otherSender)));
+}
+
+TEST_F(MainWindowDevice, UnplugThenPlugShowsOneNoticeEachAndConnectsOnce) {
+    state.simulatedMouse = &mouse;
+    state.simulatedBus = &simulated;
+    Open();
+    mouse.Log().Clear();
+    ASSERT_TRUE(SendSimulationCommand(hwnd, "unplug"));
+    ASSERT_TRUE(PumpUntil([&] { return window.Notices().size() == 1; }));
+    EXPECT_FALSE(state.deviceLink.connected);
+    ASSERT_TRUE(SendSimulationCommand(hwnd, "plug"));
+    ASSERT_TRUE(PumpUntil([&] { return window.Notices().size() == 2; }));
+    EXPECT_TRUE(state.deviceLink.connected);
+    EXPECT_EQ(window.Notices()[0].text, L"The system did not detect the gaming mouse!");
+    EXPECT_EQ(window.Notices()[0].title, L"Warning");
+    EXPECT_EQ(window.Notices()[1].text, L"The system detect the gaming mouse.");
+    EXPECT_EQ(std::count(Log().begin(), Log().end(), kConnect), 1);
+
+    // The listener hears the mouse's buttons again.
+    ASSERT_TRUE(SendSimulationCommand(hwnd, "macro 7"));
+    ASSERT_TRUE(PumpUntil([&] { return window.Notices().size() == 3; }));
+    EXPECT_EQ(window.Notices()[2].text, L"Switch to macro key7");
+}
+
+TEST_F(MainWindowDevice, TheTrayIconCarriesTheTipAndComesBackOnlyWithTheMouse) {
+    simulated.Unplug();
+    Open();
+    const NOTIFYICONDATAW& record = window.TrayIcon().Record();
+    EXPECT_TRUE(window.TrayIcon().Added());
+    EXPECT_STREQ(record.szTip, L"Velmar Ravix");
+    EXPECT_EQ(record.uCallbackMessage, WM_TRAY_ICON);
+    EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+
+    ShowWindow(hwnd, SW_HIDE);
+    SendMessageW(hwnd, WM_TRAY_ICON, CTrayIcon::kIdentifier, WM_LBUTTONUP);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    ASSERT_EQ(window.Notices().size(), 1u);
+    EXPECT_EQ(window.Notices()[0].title, L"Warning");
+    EXPECT_EQ(record.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO));
+    EXPECT_STREQ(record.szInfo, L"The system did not detect the gaming mouse!");
+    EXPECT_EQ(record.dwInfoFlags, static_cast<DWORD>(NIIF_INFO));
+
+    // Other mouse messages over the icon do nothing.
+    for (LPARAM other : {LPARAM{WM_MOUSEMOVE}, LPARAM{WM_LBUTTONDOWN}, LPARAM{WM_MBUTTONDBLCLK}})
+        SendMessageW(hwnd, WM_TRAY_ICON, CTrayIcon::kIdentifier, other);
+    EXPECT_EQ(window.Notices().size(), 1u);
+
+    simulated.Plug();
+    Broadcast arrival(kCommandPath);
+    Send(DBT_DEVICEARRIVAL, arrival);
+    SendMessageW(hwnd, WM_TRAY_ICON, CTrayIcon::kIdentifier, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+
+    RemoveWindowSubclass(hwnd, &RecordNotices, 0);
+    DestroyWindow(hwnd);
+    EXPECT_FALSE(window.TrayIcon().Added());
 }
 
 }  // namespace

@@ -189,6 +189,19 @@ TEST_F(MainWindowStore, CancelDropsTheEditsAndHidesTheWindow) {
     EXPECT_TRUE(mouse.Log().Lines().empty());
 }
 
+TEST_F(MainWindowStore, TheIconShowsTheProfileFileAgainAfterCancel) {
+    Open();
+    state.profileSettings.dpiLevel[1] = 77;
+    window.CancelEdits();
+    ProfileSettings onDisk = FactorySettings(0);
+    onDisk.dpiLevel[1] = 55;
+    WriteProfile(0, onDisk);
+    SendMessageW(hwnd, WM_TRAY_ICON, 0, WM_LBUTTONUP);
+    EXPECT_EQ(state.profileSettings, onDisk);
+    EXPECT_FALSE(state.store.sync.showReload);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
 TEST_F(MainWindowStore, ProfileFileRequestsImportExportAndReload) {
     Open();
     // 2: the profile manager made another profile current. Nothing goes to the mouse.
@@ -236,6 +249,7 @@ TEST_F(MainWindowStore, AnArrivalReloadsTheProfileFilesButNotTheAppliedCopy) {
     broadcast->dbcc_classguid = kHidInterfaceClass;
     std::copy(name.begin(), name.end(), broadcast->dbcc_name);
     SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(broadcast));
+    SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);  // as the settling timer does
 
     EXPECT_TRUE(state.deviceLink.connected);
     EXPECT_EQ(state.profileSettings, changed);

@@ -11,6 +11,7 @@ namespace ravix {
 struct ProgramSwitches {
     bool simulate = false;                  // --simulate: the simulated mouse instead of the HID bus
     std::optional<std::wstring> traceFile;  // --trace=FILE: append the transfer log to FILE
+    std::optional<std::wstring> noticeFile; // --notices=FILE: append every notice shown to FILE
 };
 
 // Reads the switches among `arguments` (without the program's own path). Anything else, and a

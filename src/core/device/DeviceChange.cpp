@@ -17,6 +17,12 @@ DeviceChange ClassifyDeviceChange(std::uint32_t eventType, std::uint32_t deviceT
     return DeviceChange::ignore;
 }
 
+DeviceChange CombineDeviceChanges(DeviceChange gathered, DeviceChange next) {
+    if (gathered == DeviceChange::arrival || next == DeviceChange::arrival) return DeviceChange::arrival;
+    if (gathered == DeviceChange::removal || next == DeviceChange::removal) return DeviceChange::removal;
+    return DeviceChange::ignore;
+}
+
 DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered) {
     DeviceChangeResponse response;
     if (change == DeviceChange::ignore) return response;

@@ -18,6 +18,9 @@ inline constexpr std::size_t kHeaderCurrentProfile = 0;
 inline constexpr std::size_t kHeaderConnectByte = 1;
 inline constexpr std::size_t kHeaderReportRate = 2;
 
+// Where a profile block keeps the DPI levels of stages 1 to 6, in units of 50 DPI.
+inline constexpr std::size_t kProfileBlockDpiLevels = 84;
+
 // The value sent with the connect command on every connection.
 inline constexpr std::uint8_t kConnectByteValue = 0xFC;
 

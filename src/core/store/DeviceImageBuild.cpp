@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/device/DeviceMemoryLayout.h"
+
 namespace ravix {
 namespace {
 
@@ -15,7 +17,6 @@ constexpr std::size_t kLightingParameter = 72;
 constexpr std::size_t kLightingMode = 73;
 constexpr std::size_t kXSensitivity = 74;
 constexpr std::size_t kYSensitivity = 75;
-constexpr std::size_t kDpiLevels = 84;
 constexpr std::size_t kDpiLevelsCopy = 92;
 constexpr std::size_t kFixed100 = 100;
 constexpr std::size_t kColours = 104;
@@ -107,7 +108,7 @@ bool BuildProfileBlock(const ProfileSettings& settings, DeviceImage& image) {
     block[kYSensitivity] = static_cast<std::uint8_t>(settings.ySensitivity * 20);
     ApplyLighting(settings, block);
     for (std::size_t stage = 0; stage < kEditedStages; ++stage) {
-        block[kDpiLevels + stage] = settings.dpiLevel[stage];
+        block[kProfileBlockDpiLevels + stage] = settings.dpiLevel[stage];
         block[kDpiLevelsCopy + stage] = settings.dpiLevel[stage];
     }
     block[kFixed100] = 0x0F;

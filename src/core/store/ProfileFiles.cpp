@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/app/ModulePaths.h"
+#include "core/app/TextCatalogue.h"
 #include "core/platform/DecimalText.h"
 #include "core/platform/IniDocument.h"
 
@@ -209,30 +210,9 @@ bool ExportProfile(const ProfileFilePorts& ports, ProfileFileDialogs& dialogs, P
 }
 
 ButtonLabels DefaultButtonLabels(Language language) {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return {L"\u5DE6\u952E",
-                    L"\u53F3\u952E",
-                    L"\u6EDA\u8F6E",
-                    L"\u4E0A\u6EDA\u8F6E",
-                    L"\u4E0B\u6EDA\u8F6E",
-                    L"DPI loop",
-                    L"\u524D\u8FDB\u65B9\u5411\u952E",
-                    L"\u540E\u9000\u65B9\u5411\u952E"};
-        case Language::TraditionalChinese:
-            return {L"\u5DE6\u9375",
-                    L"\u53F3\u9375",
-                    L"\u6EFE\u8F2A",
-                    L"\u4E0A\u6EFE\u8F2A",
-                    L"\u4E0B\u6EFE\u8F2A",
-                    L"DPI loop",
-                    L"\u524D\u9032\u65B9\u5411\u9375",
-                    L"\u5F8C\u9000\u65B9\u5411\u9375"};
-        case Language::English:
-            break;
-    }
-    return {L"Click",       L"Menu",     L"MID BUTTON", L"SCROLL UP",
-            L"SCROLL DOWN", L"DPI loop", L"IE Forward", L"IE Backward"};
+    const TextCatalogue texts = TextCatalogueFor(language);
+    return {texts.click,      texts.menu,     texts.middleButton, texts.scrollUp,
+            texts.scrollDown, texts.dpiLoop,  texts.forward,      texts.backward};
 }
 
 bool ApplyFirstRunLabels(IniFile& ini, const ProfileFileState& state, Language language,

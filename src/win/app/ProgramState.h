@@ -13,6 +13,9 @@
 namespace ravix {
 class Clock;
 class HidBus;
+class SimulatedBus;
+class SimulatedMouse;
+class TransferSink;
 }  // namespace ravix
 
 namespace ravix::win {
@@ -24,6 +27,12 @@ struct ProgramState {
     // a bus the mouse is never found.
     HidBus* hidBus = nullptr;
     Clock* clock = nullptr;
+
+    // With --simulate: the simulated mouse and its bus, which the program can drive.
+    SimulatedMouse* simulatedMouse = nullptr;
+    SimulatedBus* simulatedBus = nullptr;
+    // With --notices=FILE: every notice shown is appended there too, one line each.
+    TransferSink* noticeLog = nullptr;
 
     DeviceLink deviceLink;
     HWND eventWindow = nullptr;  // receives WM_DEVICE_EVENT

@@ -8,6 +8,7 @@
 #include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
 #include "win/device/DeviceBackend.h"
+#include "win/device/FileTransferSink.h"
 #include "win/resources/resource.h"
 
 namespace ravix::win {
@@ -35,10 +36,16 @@ BOOL CVarnixApp::InitInstance() {
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
 
     // The mouse the program talks to: the machine's, or the simulated one of --simulate.
-    DeviceBackend device(ParseProgramSwitches(CommandLineArguments()));
+    const ProgramSwitches switches = ParseProgramSwitches(CommandLineArguments());
+    DeviceBackend device(switches);
+    std::unique_ptr<FileTransferSink> noticeFile;
+    if (switches.noticeFile) noticeFile = std::make_unique<FileTransferSink>(*switches.noticeFile);
     ProgramState& state = ProgramState::Process();
     state.hidBus = &device.Bus();
     state.clock = &device.DeviceClock();
+    state.simulatedMouse = device.Mouse();
+    state.simulatedBus = device.MouseBus();
+    state.noticeLog = noticeFile.get();
     {
         CVarnixDlg mainWindow;
         m_pMainWnd = &mainWindow;
@@ -47,6 +54,9 @@ BOOL CVarnixApp::InitInstance() {
     }
     state.hidBus = nullptr;
     state.clock = nullptr;
+    state.simulatedMouse = nullptr;
+    state.simulatedBus = nullptr;
+    state.noticeLog = nullptr;
     return FALSE;
 }
 

@@ -34,15 +34,20 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 13> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_DEVICECHANGE, &Self::OnDeviceChange),
+        OnMessageEntry<Self>(WM_SETTLE_DEVICE_CHANGES, &Self::OnSettleDeviceChanges),
+        OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
+        OnMessageEntry<Self>(WM_DEVICE_EVENT, &Self::OnDeviceEvent),
+        OnMessageEntry<Self>(WM_COPYDATA, &Self::OnCopyData),
         OnMessageEntry<Self>(WM_PROFILE_FILE, &Self::OnProfileFile),
         OnMessageEntry<Self>(WM_TIMER, &Self::OnTimer),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
+        {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11, &Self::OnSimulationCommand},
     }};
     // Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, message, wParam, lParam, result) ||
@@ -59,10 +64,12 @@ BOOL CVarnixDlg::OnInitDialog() {
 
     m_state.eventWindow = m_hWnd;
     ConnectAtStartUp();
-    // Still to come here, between connecting and the registration: the listener's wake event and
-    // its thread, created suspended and resumed when the mouse is connected.
+    if (!StartListener()) return FALSE;
     if (!RegisterForDeviceChanges()) return FALSE;
     LoadProfileAtStartUp();
+    FillTextCatalogue(m_state.store.languageCode);
+    CreateCaptionFont();
+    AddTrayIcon();
 
     return TRUE;
 }
@@ -97,6 +104,7 @@ LRESULT CVarnixDlg::OnClose(WPARAM, LPARAM) {
 
 LRESULT CVarnixDlg::OnDestroy(WPARAM wParam, LPARAM lParam) {
     CloseDevice();
+    m_trayIcon.Remove();
     return DefaultProc(WM_DESTROY, wParam, lParam);
 }
 

@@ -6,6 +6,17 @@
 #include <dbt.h>
 // clang-format on
 
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app/DeviceEventNotice.h"
+#include "core/app/TextCatalogue.h"
+#include "core/device/DeviceChange.h"
+#include "win/app/CaptionFont.h"
+#include "win/app/TrayIcon.h"
+#include "win/device/EventListener.h"
 #include "win/framework/Dialog.h"
 
 namespace ravix::win {
@@ -27,6 +38,12 @@ public:
     void ResetToFactory();
     void CancelEdits();
 
+    // Every notice shown at the notification-area icon, oldest first.
+    const std::vector<Notice>& Notices() const { return m_notices; }
+    const TextCatalogue& Texts() const { return m_texts; }
+    HFONT CaptionFontHandle() const { return m_captionFont.Get(); }
+    const CTrayIcon& TrayIcon() const { return m_trayIcon; }
+
 protected:
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -47,10 +64,32 @@ private:
     bool RegisterForDeviceChanges();
     LRESULT OnDeviceChange(WPARAM, LPARAM);
     void CloseDevice();
+    void ShowStartUpFailure(const wchar_t* text);
+    LRESULT OnSettleDeviceChanges(WPARAM, LPARAM);
+    void AnswerDeviceChange(DeviceChange change);
+
+    // The listener, the notification-area icon, the notices and the language (VarnixDlgEvents.cpp).
+    bool StartListener();
+    void ResumeListener();
+    void FillTextCatalogue(const std::wstring& languageCode);
+    void CreateCaptionFont();
+    void AddTrayIcon();
+    void ShowNotice(const Notice& notice);
+    LRESULT OnDeviceEvent(WPARAM, LPARAM);
+    LRESULT OnTrayIcon(WPARAM, LPARAM);
+    void ShowTrayMenu();
+
+    // Driving the simulated mouse of --simulate (VarnixDlgSimulation.cpp).
+    LRESULT OnCopyData(WPARAM, LPARAM);
+    LRESULT OnSimulationCommand(WPARAM, LPARAM);
+    bool RunSimulationCommand(std::string_view command);
+    void AnnounceSimulatedInterfaces(WPARAM eventType);
+    void AppendSimulationItems(HMENU menu);
 
     // The configuration store (VarnixDlgStore.cpp).
     void LoadProfileAtStartUp();
     void ReloadProfile();
+    void ReloadIfCancelled();
     LRESULT OnProfileFile(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
 
@@ -58,6 +97,14 @@ private:
     HICON m_hIcon = nullptr;
     DEV_BROADCAST_DEVICEINTERFACE_W m_deviceFilter{};
     HDEVNOTIFY m_deviceNotification = nullptr;
+    DeviceChange m_gatheredChange = DeviceChange::ignore;
+
+    Language m_language = Language::English;
+    TextCatalogue m_texts;
+    UniqueFont m_captionFont;
+    CTrayIcon m_trayIcon;
+    std::vector<Notice> m_notices;
+    std::unique_ptr<EventListener> m_listener;
 };
 
 }  // namespace ravix::win

@@ -1,7 +1,9 @@
 // The main window's side of the device link: connecting at start-up, hearing the HID interfaces
 // come and go, and closing the mouse's handles when the window goes.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/app/ModulePaths.h"
 #include "core/device/ConnectSequence.h"
@@ -26,6 +28,16 @@ std::wstring_view InterfaceName(const DEV_BROADCAST_HDR& header) {
     return std::wstring_view(broadcast.dbcc_name, wcsnlen(broadcast.dbcc_name, capacity));
 }
 
+// Broadcasts of the mouse's collections come within this time of each other.
+constexpr UINT kSettleMs = 400;
+// Not one of the Save guard's and wait cursor's timers 1 to 3.
+constexpr UINT_PTR kSettleTimer = 16;
+
+void CALLBACK SettleDeviceChanges(HWND window, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(window, timer);
+    SendMessageW(window, WM_SETTLE_DEVICE_CHANGES, 0, 0);
+}
+
 }  // namespace
 
 void CVarnixDlg::ConnectAtStartUp() {
@@ -48,21 +60,43 @@ bool CVarnixDlg::RegisterForDeviceChanges() {
     m_deviceFilter.dbcc_classguid = kHidInterfaceClass;
     m_deviceNotification = RegisterDeviceNotificationW(m_hWnd, &m_deviceFilter, DEVICE_NOTIFY_WINDOW_HANDLE);
     if (m_deviceNotification) return true;
-    MessageBoxW(m_hWnd, L"RegisterDeviceNotification failed!!!", ApplicationName(ExecutablePath()).c_str(),
-                MB_OK);
+    ShowStartUpFailure(L"RegisterDeviceNotification failed!!!");
     return false;
 }
 
-// Every collection of the mouse arrives and leaves on its own, so one plug-in or unplug runs this
-// several times; each run searches the bus again.
+void CVarnixDlg::ShowStartUpFailure(const wchar_t* text) {
+    MessageBoxW(m_hWnd, text, ApplicationName(ExecutablePath()).c_str(), MB_OK);
+}
+
+// Every collection of the mouse arrives and leaves on its own, so one plug-in or unplug sends
+// several broadcasts, spread over a short while. They are gathered until none has come for
+// kSettleMs and then answered as one change: one search, one notice, one connection.
 LRESULT CVarnixDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
     const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
     if (!header) return TRUE;
     const DeviceChange change = ClassifyDeviceChange(static_cast<std::uint32_t>(wParam),
                                                      header->dbch_devicetype, InterfaceName(*header));
     if (change == DeviceChange::ignore) return TRUE;
+    m_gatheredChange = CombineDeviceChanges(m_gatheredChange, change);
+    SetTimer(m_hWnd, kSettleTimer, kSettleMs, &SettleDeviceChanges);
+    return TRUE;
+}
 
-    const bool discovered = m_state.hidBus && Discover(*m_state.hidBus, m_state.deviceLink);
+LRESULT CVarnixDlg::OnSettleDeviceChanges(WPARAM, LPARAM) {
+    KillTimer(m_hWnd, kSettleTimer);
+    const DeviceChange change = std::exchange(m_gatheredChange, DeviceChange::ignore);
+    if (change != DeviceChange::ignore) AnswerDeviceChange(change);
+    return 0;
+}
+
+void CVarnixDlg::AnswerDeviceChange(DeviceChange change) {
+    bool discovered = false;
+    {
+        // The search may replace or close the event interface the listener reads.
+        std::optional<EventListener::ChannelHold> hold;
+        if (m_listener) hold.emplace(*m_listener);
+        discovered = m_state.hidBus && Discover(*m_state.hidBus, m_state.deviceLink);
+    }
     const DeviceChangeResponse response = RespondToDeviceChange(change, discovered);
     if (response.notice) SendMessageW(m_hWnd, WM_DEVICE_EVENT, *response.notice, 0);
     if (response.hideWindow) ShowWindow(m_hWnd, SW_HIDE);
@@ -70,14 +104,17 @@ LRESULT CVarnixDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
     if (response.reconnect) {
         ConnectToMouse();
         ReloadProfile();
-        // Still to come here: resuming the listener.
+        ResumeListener();
     }
-    return TRUE;
 }
 
 void CVarnixDlg::CloseDevice() {
     if (m_deviceNotification) UnregisterDeviceNotification(m_deviceNotification);
     m_deviceNotification = nullptr;
+    KillTimer(m_hWnd, kSettleTimer);
+    // No read of the listener may be left pending on the interfaces closed here.
+    std::optional<EventListener::ChannelHold> hold;
+    if (m_listener) hold.emplace(*m_listener);
     m_state.deviceLink.commandHandle.reset();
     m_state.deviceLink.eventHandle.reset();
     m_state.deviceLink.connected = false;

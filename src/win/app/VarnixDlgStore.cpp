@@ -102,6 +102,13 @@ void CVarnixDlg::ReloadProfile() {
     ReloadCurrentProfile(ProfileFilesOf(m_state.store), m_state.profileSettings);
 }
 
+// Cancel dropped the edits: the window shows the current profile's files again.
+void CVarnixDlg::ReloadIfCancelled() {
+    if (!m_state.store.sync.showReload) return;
+    m_state.store.sync.showReload = false;
+    ReloadProfile();
+}
+
 LRESULT CVarnixDlg::OnProfileFile(WPARAM request, LPARAM) {
     StoreState& store = m_state.store;
     switch (request) {

@@ -13,7 +13,8 @@ namespace ravix::win {
 // transfer failed, was cancelled or timed out.
 enum class IoDirection { read, write };
 
+// A `cancelEvent`, when given, ends the wait early as the time-out would.
 std::optional<DWORD> TransferOverlapped(HANDLE file, HANDLE event, IoDirection direction, void* buffer,
-                                        DWORD length, std::uint32_t timeoutMs);
+                                        DWORD length, std::uint32_t timeoutMs, HANDLE cancelEvent = nullptr);
 
 }  // namespace ravix::win

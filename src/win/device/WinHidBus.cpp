@@ -127,8 +127,9 @@ std::unique_ptr<CommandChannel> WinHidBus::OpenCommandChannel(const std::wstring
 std::unique_ptr<EventChannel> WinHidBus::OpenEventChannel(const std::wstring& path) {
     UniqueHandle file = OpenInterface(path, GENERIC_READ, FILE_FLAG_OVERLAPPED | FILE_ATTRIBUTE_NORMAL);
     UniqueHandle event = NewIoEvent();
-    if (!file.Valid() || !event.Valid()) return nullptr;
-    return std::make_unique<WinEventChannel>(std::move(file), std::move(event));
+    UniqueHandle cancel = NewIoEvent();
+    if (!file.Valid() || !event.Valid() || !cancel.Valid()) return nullptr;
+    return std::make_unique<WinEventChannel>(std::move(file), std::move(event), std::move(cancel));
 }
 
 bool WinCommandChannel::SetFeature(std::span<const std::uint8_t> report) {
@@ -159,7 +160,7 @@ std::optional<std::size_t> WinCommandChannel::ReadReport(std::span<std::uint8_t>
 std::optional<std::size_t> WinEventChannel::ReadReport(std::span<std::uint8_t> report,
                                                        std::uint32_t timeoutMs) {
     const auto read = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::read, report.data(),
-                                         static_cast<DWORD>(report.size()), timeoutMs);
+                                         static_cast<DWORD>(report.size()), timeoutMs, cancelEvent_.Get());
     if (!read) return std::nullopt;
     return *read;
 }

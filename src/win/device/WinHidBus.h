@@ -48,16 +48,20 @@ private:
 // with a read record of its own; ReadReport serves everyone else.
 class WinEventChannel final : public EventChannel {
 public:
-    WinEventChannel(UniqueHandle file, UniqueHandle ioEvent)
-        : file_(std::move(file)), ioEvent_(std::move(ioEvent)) {}
+    WinEventChannel(UniqueHandle file, UniqueHandle ioEvent, UniqueHandle cancelEvent)
+        : file_(std::move(file)), ioEvent_(std::move(ioEvent)), cancelEvent_(std::move(cancelEvent)) {}
 
     HANDLE Handle() const { return file_.Get(); }
 
+    // The read is overlapped; it ends early, cancelled on the reading thread, when Cancel signals.
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override;
+    void Cancel() override { SetEvent(cancelEvent_.Get()); }
+    void AllowReads() override { ResetEvent(cancelEvent_.Get()); }
 
 private:
     UniqueHandle file_;
     UniqueHandle ioEvent_;
+    UniqueHandle cancelEvent_;  // manual reset: while set, every read ends at once
 };
 
 }  // namespace ravix::win

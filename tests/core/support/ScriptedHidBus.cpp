@@ -65,6 +65,8 @@ public:
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t>, std::uint32_t) override {
         return std::nullopt;
     }
+    void Cancel() override {}
+    void AllowReads() override {}
 
 private:
     Counted counted_;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+namespace ravix::win {
+
+// The program's icon in the notification area: the user's way back to the hidden main window, the
+// home of the one menu with Exit, and the carrier of the balloon notices. One record, filled when
+// the icon is added and reused for every later call.
+class CTrayIcon {
+public:
+    static constexpr UINT kIdentifier = 1;
+
+    CTrayIcon() = default;
+    ~CTrayIcon() { Remove(); }
+    CTrayIcon(const CTrayIcon&) = delete;
+    CTrayIcon& operator=(const CTrayIcon&) = delete;
+
+    // Adds the icon; its mouse messages reach `window` as `callbackMessage`.
+    void Add(HWND window, UINT callbackMessage, HICON icon, const std::wstring& tip);
+    void ShowNotice(const std::wstring& text, const std::wstring& title, UINT timeoutMs);
+    void Remove();
+    bool Added() const { return added_; }
+
+    // What the record holds now, for tests.
+    const NOTIFYICONDATAW& Record() const { return record_; }
+
+private:
+    NOTIFYICONDATAW record_{};
+    bool added_ = false;
+};
+
+}  // namespace ravix::win
