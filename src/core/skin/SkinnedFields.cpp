@@ -57,3 +57,13 @@ SpinOutcome NormaliseSpinText(std::wstring_view text, const SpinRange& range) {
 }
 
 }  // namespace ravix
+
+namespace ravix {
+
+std::optional<int> DraggedThumbTop(int left, int top, int bottom, int dy) {
+    const long long newTop = static_cast<long long>(top) + dy, newBottom = static_cast<long long>(bottom) + dy;
+    if (newTop < kThumbTopLimit || newBottom >= kThumbBottomLimit || left != kThumbLeft) return std::nullopt;
+    return static_cast<int>(newTop);
+}
+
+}  // namespace ravix

@@ -41,3 +41,17 @@ struct SpinOutcome {
 SpinOutcome NormaliseSpinText(std::wstring_view text, const SpinRange& range);
 
 }  // namespace ravix
+
+namespace ravix {
+
+// The scroll thumb of the main window's right panel may be dragged only along its bar: its top
+// stays at 32 or below, its bottom above 596, and its left edge at 984.
+inline constexpr int kThumbTopLimit = 32;
+inline constexpr int kThumbBottomLimit = 596;
+inline constexpr int kThumbLeft = 984;
+
+// The thumb's new top after a vertical drag of `dy` pixels from the rectangle (left, top, bottom)
+// in its parent, or none when that place is outside the bar.
+std::optional<int> DraggedThumbTop(int left, int top, int bottom, int dy);
+
+}  // namespace ravix

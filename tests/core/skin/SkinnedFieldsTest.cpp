@@ -87,3 +87,23 @@ TEST(DecimalField, TextCorrection) {
 
 }  // namespace
 }  // namespace ravix
+
+namespace ravix {
+namespace {
+
+TEST(ThumbDrag, StaysOnItsBar) {
+    struct Case {
+        int left, top, bottom, dy;
+        std::optional<int> top_after;
+    } cases[] = {
+        {984, 32, 146, 0, 32},            // a drag of nothing still moves (to the same place)
+        {984, 32, 146, -1, std::nullopt}, // top would be 31
+        {984, 100, 214, 381, 481},        // bottom 595: the lowest place
+        {984, 100, 214, 382, std::nullopt},
+        {985, 100, 214, 5, std::nullopt}, // off the bar's column
+    };
+    for (const Case& c : cases) EXPECT_EQ(DraggedThumbTop(c.left, c.top, c.bottom, c.dy), c.top_after) << c.dy;
+}
+
+}  // namespace
+}  // namespace ravix
