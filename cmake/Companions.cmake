@@ -1,0 +1,44 @@
+# The companions beside the program: KBHook.dll, FwUpdate.exe for x64 and x86, and the whole of
+# dist/ packed into one zip once everything is in place.
+add_subdirectory(${CMAKE_SOURCE_DIR}/src/kbhook ${CMAKE_BINARY_DIR}/src/kbhook)
+set(RAVIX_FWUPDATE_DIR ${RAVIX_DIST_DIR}/Update/X64 CACHE PATH "" FORCE)
+add_subdirectory(${CMAKE_SOURCE_DIR}/src/fwupdate ${CMAKE_BINARY_DIR}/src/fwupdate)
+
+include(ExternalProject)
+ExternalProject_Add(fwupdate_x86
+    SOURCE_DIR ${CMAKE_SOURCE_DIR}/src/fwupdate
+    BINARY_DIR ${CMAKE_BINARY_DIR}/fwupdate-x86
+    CMAKE_GENERATOR Ninja
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+               -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64-i686.cmake
+               -DRAVIX_FWUPDATE_DIR=${RAVIX_DIST_DIR}/Update/X86
+    INSTALL_COMMAND ""
+    BUILD_ALWAYS ON)
+
+# The installable program as one file. Targets of other parts that write into dist/ are waited for
+# when they exist.
+set(RAVIX_DIST_ZIP ${CMAKE_BINARY_DIR}/VelmarRavixDriver.zip)
+add_custom_target(dist_zip ALL
+    COMMAND ${CMAKE_COMMAND} -E touch ${RAVIX_DIST_DIR}/record.ini
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${RAVIX_DIST_ZIP}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${RAVIX_DIST_ZIP} --format=zip .
+    WORKING_DIRECTORY ${RAVIX_DIST_DIR}
+    COMMENT "Packing dist/ into VelmarRavixDriver.zip")
+add_dependencies(dist_zip ravix_program kbhook fwupdate fwupdate_x86 default_skin)
+foreach(target ravix_factory_files factory_files)
+  if(TARGET ${target})
+    add_dependencies(dist_zip ${target})
+  endif()
+endforeach()
+
+# The Windows tests load the hook library from dist/ (Wine sees the build folder on drive Z:).
+if(TARGET win_tests)
+  add_dependencies(win_tests kbhook)
+  target_compile_definitions(win_tests PRIVATE RAVIX_KBHOOK_PATH=L"Z:${RAVIX_DIST_DIR}/KBHook.dll")
+endif()
+
+# A benchmark of skin drawing, built on request by tools/skin-benchmark.sh.
+add_executable(skin_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/skin-benchmark/DrawBenchmark.cpp)
+target_link_libraries(skin_benchmark PRIVATE ravix_win)
+target_compile_options(skin_benchmark PRIVATE ${RAVIX_WARNINGS})
+target_link_options(skin_benchmark PRIVATE -municode)

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "core/platform/Notifier.h"
+#include "core/skin/DialogBackgrounds.h"
+
+namespace ravix::win {
+
+// A PNG of the skin decoded into a device-independent section: 32 bits per pixel, premultiplied,
+// when the file has alpha; the same layout without blending otherwise.
+struct DecodedImage {
+    HBITMAP bitmap = nullptr;
+    int width = 0;
+    int height = 0;
+    bool alpha = false;
+};
+
+// The decoded picture of a file, decoded once for the run: the skin does not change while the
+// program runs. A file that cannot be decoded is not remembered, so it is tried again next time.
+const DecodedImage* CachedPng(const std::wstring& path);
+
+// Draws a PNG at its natural size with its top-left corner at (x, y): per-pixel alpha when it has
+// alpha, opaque otherwise. False when there is no surface or the file cannot be decoded.
+bool DrawPng(HDC dc, const std::wstring& path, int x, int y);
+
+// The same drawing; a file that cannot be decoded is reported to the user.
+bool LoadPng(HWND owner, HDC dc, const std::wstring& path, int x, int y);
+bool LoadPng(Notifier& notifier, HDC dc, const std::wstring& path, int x, int y);
+
+inline constexpr wchar_t kLoadPngFailure[] = L"LoadPng---Load image failed.";
+
+// The width and height of a picture, none when it cannot be decoded.
+std::optional<SIZE> PngImageSize(const std::wstring& path);
+
+// Decodes a window's background picture into a bitmap of its own (the caller owns it) and gives
+// the window the picture's size without moving it. A window whose picture cannot be decoded gets
+// size zero and no bitmap.
+HBITMAP LoadWindowBackground(HWND window, const std::wstring& path);
+
+// A dialog's background: as above, and a failure is reported with the dialog's own title.
+HBITMAP LoadDialogBackground(HWND dialog, const std::wstring& skinFolder, SkinnedDialog kind, Notifier& notifier);
+
+// Message boxes owned by a window, captioned with the application's title unless one is given.
+class WindowNotifier final : public Notifier {
+public:
+    explicit WindowNotifier(HWND owner) : m_owner(owner) {}
+    void ShowMessage(const std::wstring& text, const std::wstring& caption) override;
+
+private:
+    HWND m_owner;
+};
+
+// The application's title as message boxes show it.
+std::wstring ApplicationTitle();
+
+}  // namespace ravix::win

@@ -1,0 +1,58 @@
+// Prints what drawing skin pictures costs the first time (decoding included) and the second time
+// (from the run's cache). Run by tools/skin-benchmark.sh under Wine.
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <cstdio>
+#include <string>
+
+#include "win/skin/SkinImages.h"
+
+namespace {
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fwprintf(stderr, L"usage: %ls SKIN_FOLDER\n", argv[0]);
+        return 2;
+    }
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP target = CreateCompatibleBitmap(screen, 1000, 640);
+    HGDIOBJ old = SelectObject(dc, target);
+    const wchar_t* images[] = {L"/main.png", L"/Mouse/Front/MouseFront.png", L"/USBReportRate/1000HZ.png",
+                               L"/DPISetting/DPIStage/50.png"};
+    int status = 0;
+    for (const wchar_t* name : images) {
+        const std::wstring path = std::wstring(argv[1]) + name;
+        LARGE_INTEGER t0, t1, t2;
+        QueryPerformanceCounter(&t0);
+        const bool first = ravix::win::DrawPng(dc, path, 0, 0);
+        QueryPerformanceCounter(&t1);
+        const bool second = ravix::win::DrawPng(dc, path, 0, 0);
+        QueryPerformanceCounter(&t2);
+        if (!first || !second) {
+            std::wprintf(L"%-32ls cannot be drawn\n", name);
+            status = 1;
+            continue;
+        }
+        const double a = Milliseconds(t0, t1), b = Milliseconds(t1, t2);
+        std::wprintf(L"%-32ls first draw %8.3f ms   second draw %8.3f ms   second/first %.3f\n", name, a, b, b / a);
+    }
+    SelectObject(dc, old);
+    DeleteObject(target);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    Gdiplus::GdiplusShutdown(token);
+    return status;
+}
