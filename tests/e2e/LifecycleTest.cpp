@@ -1,6 +1,8 @@
 // The packaged program's start-up and lifecycle, observed from outside as another program would.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "ProgramHarness.h"
 
 namespace ravix::e2e {
@@ -68,6 +70,38 @@ TEST_F(Lifecycle, TrayExitEndsTheProcessWithCodeZero) {
     DWORD exitCode = 1;
     ASSERT_TRUE(program.WaitForExit(kStartTimeout, exitCode));
     EXPECT_EQ(exitCode, 0u);
+}
+
+}  // namespace
+}  // namespace ravix::e2e
+
+namespace ravix::e2e {
+namespace {
+
+// Width and height from a PNG file's header chunk (big-endian, bytes 16 to 23).
+SIZE PngSize(const std::wstring& path) {
+    SIZE size{0, 0};
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file) return size;
+    unsigned char header[24] = {};
+    if (fread(header, 1, sizeof(header), file) == sizeof(header)) {
+        auto be32 = [&](int at) {
+            return static_cast<LONG>(header[at] << 24 | header[at + 1] << 16 | header[at + 2] << 8 |
+                                     header[at + 3]);
+        };
+        size = {be32(16), be32(20)};
+    }
+    fclose(file);
+    return size;
+}
+
+TEST_F(Lifecycle, TakesTheSizeOfTheSkinsMainPicture) {
+    const SIZE picture = PngSize(DistFolder() + L"\\Skins\\Default\\main.png");
+    ASSERT_GT(picture.cx, 0);
+    RECT client;
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, picture.cx);
+    EXPECT_EQ(client.bottom, picture.cy);
 }
 
 }  // namespace

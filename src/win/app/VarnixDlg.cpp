@@ -34,8 +34,9 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 13> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 14> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
+        OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
@@ -47,7 +48,8 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_PROFILE_FILE, &Self::OnProfileFile),
         OnMessageEntry<Self>(WM_TIMER, &Self::OnTimer),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
-        {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11, &Self::OnSimulationCommand},
+        {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11,
+         &Self::OnSimulationCommand},
     }};
     // Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, message, wParam, lParam, result) ||
@@ -68,6 +70,7 @@ BOOL CVarnixDlg::OnInitDialog() {
     if (!RegisterForDeviceChanges()) return FALSE;
     LoadProfileAtStartUp();
     FillTextCatalogue(m_state.store.languageCode);
+    LoadSkin();
     CreateCaptionFont();
     AddTrayIcon();
 

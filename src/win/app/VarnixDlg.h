@@ -93,6 +93,10 @@ private:
     LRESULT OnProfileFile(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
 
+    // The skin: its folder and the window's background picture (VarnixDlgSkin.cpp).
+    void LoadSkin();
+    LRESULT OnEraseBackground(WPARAM, LPARAM);
+
     ProgramState& m_state;
     HICON m_hIcon = nullptr;
     DEV_BROADCAST_DEVICEINTERFACE_W m_deviceFilter{};
@@ -105,6 +109,12 @@ private:
     CTrayIcon m_trayIcon;
     std::vector<Notice> m_notices;
     std::unique_ptr<EventListener> m_listener;
+
+    struct BitmapDeleter {
+        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
+    };
+    std::wstring m_skinFolder;
+    std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> m_background;  // "/main.png"
 };
 
 }  // namespace ravix::win

@@ -1,0 +1,32 @@
+// The main window's skin: the folder its pictures come from and the background picture, whose
+// size the window takes.
+#include "core/app/ApplicationSettings.h"
+#include "win/app/ModulePath.h"
+#include "win/app/ProgramState.h"
+#include "win/app/VarnixDlg.h"
+#include "win/skin/SkinBitmaps.h"
+#include "win/skin/SkinImages.h"
+
+namespace ravix::win {
+
+void CVarnixDlg::LoadSkin() {
+    m_skinFolder = SkinFolderOf(ExecutablePath(), m_state.store.text.skin.path);
+    // Resized without moving: the window keeps the place its template's centring gave it.
+    m_background.reset(LoadWindowBackground(m_hWnd, m_skinFolder + L"/main.png"));
+}
+
+LRESULT CVarnixDlg::OnEraseBackground(WPARAM wParam, LPARAM lParam) {
+    if (!m_background) return DefaultProc(WM_ERASEBKGND, wParam, lParam);
+    const HDC target = reinterpret_cast<HDC>(wParam);
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    XCMemDC surface(target, &client);
+    const HDC picture = CreateCompatibleDC(target);
+    const HGDIOBJ previous = SelectObject(picture, m_background.get());
+    BitBlt(surface, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
+    SelectObject(picture, previous);
+    DeleteDC(picture);
+    return TRUE;
+}
+
+}  // namespace ravix::win
