@@ -169,6 +169,13 @@ bool LeftClickRefused(const ProfileSettings& settings, int button) {
     return true;
 }
 
+BoxPress PressButtonBox(bool sectionExpanded, std::optional<int> openList, const ProfileSettings& settings,
+                        int button) {
+    if (!sectionExpanded || !IndexOfButton(button)) return BoxPress::Ignored;
+    if (openList == button) return BoxPress::CloseList;
+    return LeftClickRefused(settings, button) ? BoxPress::RefuseLeftClick : BoxPress::OpenList;
+}
+
 MainEntryEffect MainEntryEffectOf(int position) {
     if (SubListOpenedBy(position)) return MainEntryEffect::OpensSubList;
     switch (static_cast<ActionType>(position)) {

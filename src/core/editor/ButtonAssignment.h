@@ -58,6 +58,16 @@ std::vector<std::wstring> SubListEntries(SubList list, const TextCatalogue& text
 // has been given "Click".
 bool LeftClickRefused(const ProfileSettings& settings, int button);
 
+// What a press on the box of button 1..8 does, given whose list is open.
+enum class BoxPress {
+    Ignored,          // the section is collapsed
+    CloseList,        // the button's own list was open
+    RefuseLeftClick,  // warn with "Left key must be selected!"; any other open list is closed
+    OpenList,         // close any other list, open this one and highlight the button
+};
+BoxPress PressButtonBox(bool sectionExpanded, std::optional<int> openList, const ProfileSettings& settings,
+                        int button);
+
 // What choosing a position of a button's list does.
 enum class MainEntryEffect {
     Assigns,

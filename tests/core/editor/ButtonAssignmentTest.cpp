@@ -43,6 +43,32 @@ TEST(ButtonAssignment, TheLastLeftClickCannotBeTakenAway) {
     EXPECT_FALSE(LeftClickRefused(settings, 9));
 }
 
+TEST(ButtonAssignment, BoxPressOpensClosesOrRefuses) {
+    ProfileSettings onlyButton1Clicks = FactoryButtons();
+    ProfileSettings twoClicks = FactoryButtons();
+    twoClicks.actionType[1] = 0;
+    struct Case {
+        const char* name;
+        bool expanded;
+        std::optional<int> open;
+        const ProfileSettings& settings;
+        int button;
+        BoxPress expected;
+    };
+    const Case cases[] = {
+        {"collapsed section", false, std::nullopt, twoClicks, 2, BoxPress::Ignored},
+        {"no such button", true, std::nullopt, twoClicks, 9, BoxPress::Ignored},
+        {"a closed list opens", true, std::nullopt, onlyButton1Clicks, 2, BoxPress::OpenList},
+        {"another list is open", true, 3, onlyButton1Clicks, 2, BoxPress::OpenList},
+        {"the open box again closes it", true, 2, onlyButton1Clicks, 2, BoxPress::CloseList},
+        {"the only left click refuses", true, std::nullopt, onlyButton1Clicks, 1, BoxPress::RefuseLeftClick},
+        {"refuses with another list open", true, 4, onlyButton1Clicks, 1, BoxPress::RefuseLeftClick},
+        {"a second left click lets it open", true, std::nullopt, twoClicks, 1, BoxPress::OpenList},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PressButtonBox(c.expanded, c.open, c.settings, c.button), c.expected) << c.name;
+}
+
 TEST(ButtonAssignment, MainEntriesAssignOnlyTheDirectFunctions) {
     struct Case {
         int position;
