@@ -256,5 +256,112 @@ TEST_F(MainWindowStore, AnArrivalReloadsTheProfileFilesButNotTheAppliedCopy) {
     EXPECT_EQ(state.store.appliedSettings, applied);
 }
 
+// The main window driven by left-button presses at its regions, as a user's clicks arrive.
+class MainWindowPresses : public MainWindowStore {
+protected:
+    void Press(ClientRect region) { Press(region.left + 1, region.top + 1); }
+    void Press(int x, int y) { SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
+    bool Expanded(Section section) const { return window.WindowState().layout.IsExpanded(section); }
+};
+
+TEST_F(MainWindowPresses, SavePressWritesOnceWithinItsBusyPeriod) {
+    Open();
+    state.profileSettings.dpiLevel[0] = 20;
+    Press(kSaveButton);
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(0, 1)));
+    EXPECT_EQ(Stored(0), state.profileSettings);
+    const std::size_t afterFirst = mouse.Log().Lines().size();
+    Press(kSaveButton);
+    EXPECT_EQ(mouse.Log().Lines().size(), afterFirst) << "a second press within 2 s writes nothing";
+}
+
+TEST_F(MainWindowPresses, CancelPressRestoresAndHides) {
+    Open();
+    ShowWindow(hwnd, SW_SHOW);
+    const ProfileSettings applied = state.store.appliedSettings;
+    state.profileSettings.dpiLevel[1] = 77;
+    Press(kCancelButton);
+    EXPECT_EQ(state.profileSettings, applied);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+}
+
+TEST_F(MainWindowPresses, MinimisePressHidesWithoutWriting) {
+    Open();
+    ShowWindow(hwnd, SW_SHOW);
+    Press(kMinimiseButton);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_TRUE(mouse.Log().Lines().empty());
+}
+
+TEST_F(MainWindowPresses, HeaderPressesToggleTheirSectionsAndReshuffleTheHeadersBelow) {
+    Open();
+    const std::array<std::pair<Section, ClientRect>, 3> headers{{
+        {Section::Sensitivity, {20, 175, 262, 195}},
+        {Section::Dpi, {734, 32, 976, 52}},
+        {Section::ButtonAssignment, {20, 107, 262, 127}},
+    }};
+    for (const auto& [section, header] : headers) {
+        Press(header);
+        EXPECT_TRUE(Expanded(section));
+    }
+    // With Button Assignment open the macro manager's header moved down: its old place is now
+    // inside the body and toggles nothing.
+    Press(20 + 1, 132 + 1);
+    EXPECT_TRUE(Expanded(Section::ButtonAssignment));
+    Press(headers[2].second);
+    EXPECT_FALSE(Expanded(Section::ButtonAssignment));
+    EXPECT_TRUE(Expanded(Section::Sensitivity));
+}
+
+TEST_F(MainWindowPresses, ViewButtonsAndScrollBarSwitchViews) {
+    Open();
+    Press(kSideViewButton);
+    EXPECT_EQ(window.WindowState().mouseView, MouseView::Side);
+    Press(kFrontViewButton);
+    EXPECT_EQ(window.WindowState().mouseView, MouseView::Front);
+    Press(kScrollBar.left + 1, kScrollBar.bottom - 2);
+    EXPECT_EQ(window.WindowState().layout.rightView, RightPanelView::Bottom);
+    Press(kScrollBar.left + 1, kScrollBar.top + 2);
+    EXPECT_EQ(window.WindowState().layout.rightView, RightPanelView::Top);
+}
+
+TEST_F(MainWindowPresses, ResetPressWritesTheFactorySettingsAndCollapsesEverySection) {
+    WriteProfile(0, FactorySettings(0));
+    Open();
+    Press(20 + 1, 107 + 1);  // Button Assignment
+    Press(734 + 1, 32 + 1);  // DPI Setting
+    Press(kSideViewButton);
+    Press(kScrollBar.left + 1, kScrollBar.bottom - 2);
+    state.profileSettings.dpiLevel[0] = 99;
+    Press(kResetButton);
+
+    EXPECT_EQ(state.profileSettings, FactorySettings(0)) << "the profile number is kept";
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(0, 1)));
+    const MainWindowState& after = window.WindowState();
+    for (bool expanded : after.layout.expanded) EXPECT_FALSE(expanded);
+    EXPECT_EQ(after.layout.rightView, RightPanelView::Top);
+    EXPECT_EQ(after.mouseView, MouseView::Front);
+    SendMessageW(hwnd, WM_TIMER, 2, 0);
+}
+
+TEST_F(MainWindowPresses, HoverSwapsFollowThePointerAndEndWhenItLeaves) {
+    Open();
+    const std::array<std::pair<ClientRect, HoverRegion>, 3> regions{{
+        {kSaveButton, HoverRegion::Save},
+        {kCloseButton, HoverRegion::Close},
+        {kConfigButton, HoverRegion::Config},
+    }};
+    for (const auto& [rect, region] : regions) {
+        SendMessageW(hwnd, WM_MOUSEHOVER, 0, MAKELPARAM(rect.left + 1, rect.top + 1));
+        EXPECT_EQ(window.Hover().region, region);
+    }
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(500, 300));
+    EXPECT_EQ(window.Hover().region, HoverRegion::None) << "a move off every region restores the images";
+    SendMessageW(hwnd, WM_MOUSEHOVER, 0, MAKELPARAM(kSaveButton.left + 1, kSaveButton.top + 1));
+    SendMessageW(hwnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(window.Hover().region, HoverRegion::None);
+}
+
 }  // namespace
 }  // namespace ravix::win

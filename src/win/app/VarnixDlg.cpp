@@ -34,7 +34,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 14> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 18> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -47,6 +47,10 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_COPYDATA, &Self::OnCopyData),
         OnMessageEntry<Self>(WM_PROFILE_FILE, &Self::OnProfileFile),
         OnMessageEntry<Self>(WM_TIMER, &Self::OnTimer),
+        OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
+        OnMessageEntry<Self>(WM_MOUSEMOVE, &Self::OnMouseMove),
+        OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
+        OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
         {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11,
          &Self::OnSimulationCommand},
@@ -82,10 +86,14 @@ bool CVarnixDlg::PreTranslateMessage(MSG* msg) {
     return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }
 
-LRESULT CVarnixDlg::OnPaint(WPARAM wParam, LPARAM lParam) {
-    if (!IsIconic(m_hWnd)) return DefaultProc(WM_PAINT, wParam, lParam);
+LRESULT CVarnixDlg::OnPaint(WPARAM, LPARAM) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_hWnd, &paint);
+    if (!IsIconic(m_hWnd)) {
+        PaintClient(dc);
+        EndPaint(m_hWnd, &paint);
+        return 0;
+    }
     SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(m_hWnd, &client);

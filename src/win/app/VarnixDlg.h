@@ -14,6 +14,8 @@
 #include "core/app/DeviceEventNotice.h"
 #include "core/app/TextCatalogue.h"
 #include "core/device/DeviceChange.h"
+#include "core/editor/MainWindowLayout.h"
+#include "core/editor/PressDispatch.h"
 #include "win/app/CaptionFont.h"
 #include "win/app/TrayIcon.h"
 #include "win/device/EventListener.h"
@@ -43,6 +45,9 @@ public:
     const TextCatalogue& Texts() const { return m_texts; }
     HFONT CaptionFontHandle() const { return m_captionFont.Get(); }
     const CTrayIcon& TrayIcon() const { return m_trayIcon; }
+    // What decides the layout and what a press does: the sections, the views, the open list.
+    const MainWindowState& WindowState() const { return m_window; }
+    HoverTarget Hover() const { return m_hover; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -97,6 +102,18 @@ private:
     void LoadSkin();
     LRESULT OnEraseBackground(WPARAM, LPARAM);
 
+    // The window's picture, presses and hover images (VarnixDlgLayout.cpp).
+    MainWindowLayout Layout() const;
+    void Redraw();
+    void PaintClient(HDC dc);
+    LRESULT OnLeftButtonDown(WPARAM, LPARAM);
+    void CarryOut(const PressAction& action);
+    void ToggleSection(Section section);
+    LRESULT OnMouseMove(WPARAM, LPARAM);
+    LRESULT OnMouseHover(WPARAM, LPARAM);
+    LRESULT OnMouseLeave(WPARAM, LPARAM);
+    void ShowHover(HoverTarget target);
+
     ProgramState& m_state;
     HICON m_hIcon = nullptr;
     DEV_BROADCAST_DEVICEINTERFACE_W m_deviceFilter{};
@@ -115,6 +132,10 @@ private:
     };
     std::wstring m_skinFolder;
     std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> m_background;  // "/main.png"
+
+    MainWindowState m_window;
+    BodyHeights m_bodyHeights = CatalogueBodyHeights();
+    HoverTarget m_hover;
 };
 
 }  // namespace ravix::win
