@@ -13,6 +13,9 @@ namespace {
 
 constexpr wchar_t kInstanceMutexName[] = L"MGRK204-VelmarMutex";
 constexpr wchar_t kWindowTitle[] = L"Velmar Ravix Driver";
+// The Button Assignment page's second-level lists and the buttons' lists of functions.
+constexpr UINT kFirstListId = 35;
+constexpr UINT kLastListId = 48;
 
 // One copy of the program at a time: a second copy ends at once, showing nothing and leaving the
 // first one as it is. The mutex is never released; it lives as long as the process, which may
@@ -34,7 +37,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 18> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 20> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -52,6 +55,8 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
         OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
+        {WM_COMMAND, LBN_SELCHANGE, kFirstListId, kLastListId, &Self::OnListChoice},
+        {WM_COMMAND, LBN_DBLCLK, kFirstListId, kLastListId, &Self::OnListChoice},
         {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11,
          &Self::OnSimulationCommand},
     }};
@@ -82,6 +87,10 @@ BOOL CVarnixDlg::OnInitDialog() {
 }
 
 bool CVarnixDlg::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_MOUSEMOVE) {
+        HoverList(msg->hwnd, {static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))});
+        return false;
+    }
     // The main window is never ended from the keyboard.
     return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }

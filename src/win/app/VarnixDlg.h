@@ -7,6 +7,7 @@
 // clang-format on
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "core/device/DeviceChange.h"
 #include "core/editor/MainWindowLayout.h"
 #include "core/editor/PressDispatch.h"
+#include "core/editor/ButtonAssignment.h"
+#include "core/platform/Notifier.h"
 #include "win/app/CaptionFont.h"
 #include "win/app/TrayIcon.h"
 #include "win/device/EventListener.h"
@@ -114,6 +117,14 @@ private:
     LRESULT OnMouseLeave(WPARAM, LPARAM);
     void ShowHover(HoverTarget target);
 
+    // The Button Assignment page's lists (VarnixDlgButtons.cpp).
+    void PressBox(int button);
+    void CloseSubList();
+    void CloseAllButtonLists();
+    void HoverList(HWND list, POINT point);
+    LRESULT OnListChoice(WPARAM, LPARAM);
+    Notifier& StoreNotifier();
+
     ProgramState& m_state;
     HICON m_hIcon = nullptr;
     DEV_BROADCAST_DEVICEINTERFACE_W m_deviceFilter{};
@@ -136,6 +147,9 @@ private:
     MainWindowState m_window;
     BodyHeights m_bodyHeights = CatalogueBodyHeights();
     HoverTarget m_hover;
+    HWND m_mainList = nullptr;  // the open button's list of functions
+    HWND m_subList = nullptr;   // the second-level list beside its hovered entry
+    std::optional<SubList> m_openSubList;
 };
 
 }  // namespace ravix::win

@@ -37,6 +37,7 @@ void CVarnixDlg::PaintClient(HDC dc) {
                                     layout,
                                     m_hover,
                                     m_texts,
+                                    m_state.store.text.labels,
                                     m_captionFont.Get(),
                                     static_cast<COLORREF>(ColourRefOf(m_state.store.skinTextColour))};
     PaintMainWindow(surface, picture);
@@ -52,6 +53,7 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
     switch (action.kind) {
         case PressKind::Reset:
             ResetToFactory();
+            CloseAllButtonLists();
             m_window = ResetWindowState(m_window);
             break;
         case PressKind::Cancel:
@@ -74,6 +76,12 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
         case PressKind::SwitchRightView:
             m_window.layout.rightView = action.rightView.value_or(RightPanelView::Top);
             break;
+        case PressKind::CloseButtonLists:
+            CloseAllButtonLists();
+            break;
+        case PressKind::ButtonBox:
+            PressBox(action.button);
+            return;
         case PressKind::DragWindow:
             // Posted, so that the move loop starts after this press has been handled.
             ReleaseCapture();
@@ -92,7 +100,7 @@ void CVarnixDlg::ToggleSection(Section section) {
     bool& expanded = m_window.layout.expanded[static_cast<std::size_t>(section)];
     expanded = !expanded;
     // Collapsing Button Assignment closes the list that was open in it.
-    if (section == Section::ButtonAssignment && !expanded) m_window.openButtonList.reset();
+    if (section == Section::ButtonAssignment && !expanded) CloseAllButtonLists();
 }
 
 LRESULT CVarnixDlg::OnMouseMove(WPARAM, LPARAM lParam) {

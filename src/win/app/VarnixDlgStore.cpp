@@ -85,6 +85,10 @@ void RestoreArrowCursor(HWND window) {
 
 }  // namespace
 
+Notifier& CVarnixDlg::StoreNotifier() {
+    return m_state.store.ports.notifier ? *m_state.store.ports.notifier : SystemPorts().notifier;
+}
+
 void CVarnixDlg::LoadProfileAtStartUp() {
     SystemPorts().notifier.SetOwner(m_hWnd);
     SystemPorts().fileDialogs.SetOwner(m_hWnd);

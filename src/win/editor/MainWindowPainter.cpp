@@ -1,5 +1,6 @@
 #include "win/editor/MainWindowPainter.h"
 
+#include "core/editor/ButtonBoxes.h"
 #include "core/editor/MousePicture.h"
 #include "core/skin/SkinPaths.h"
 #include "win/skin/SkinImages.h"
@@ -24,6 +25,9 @@ constexpr StripButton kStripButtons[] = {
     {kCancelButton, L"/button-cancel", HoverRegion::Cancel},
     {kSaveButton, L"/button-save", HoverRegion::Save},
 };
+
+// A box's label is drawn this far from its left edge.
+constexpr int kBoxLabelIndent = 5;
 
 class Painter {
 public:
@@ -106,6 +110,21 @@ public:
             Image(HeaderImageName(section), placement.header.left, placement.header.top);
             Caption(SectionCaption(m_picture.texts, section), placement.header, kHeaderCaptionIndent);
             if (placement.body) Image(BodyImageName(section), placement.body->left, placement.body->top);
+        }
+        if (m_picture.layout.Of(Section::ButtonAssignment).body) ButtonRows();
+    }
+
+    // Each button's name and the box that shows its function.
+    void ButtonRows() const {
+        const ClientRect body = *m_picture.layout.Of(Section::ButtonAssignment).body;
+        for (int button = 1; button <= kAssignableButtons; ++button) {
+            const std::size_t i = static_cast<std::size_t>(button - 1);
+            const ClientRect box = ButtonBoxRect(button);
+            const HoverTarget over{HoverRegion::ButtonBox, button};
+            const ImageState state = m_picture.hover == over ? ImageState::Over : ImageState::Normal;
+            Caption(m_picture.texts.buttonNames[i], {body.left, box.top, box.left, box.bottom}, kHeaderCaptionIndent);
+            Image(StateImageName(L"/ButtonAssignment/DropdownBox", state), box.left, box.top);
+            Caption(m_picture.buttonLabels[i], box, kBoxLabelIndent);
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "core/app/TextCatalogue.h"
@@ -18,6 +19,7 @@ struct MainWindowPicture {
     const MainWindowLayout& layout;
     HoverTarget hover;
     const TextCatalogue& texts;
+    const std::array<std::wstring, 8>& buttonLabels;  // what each button's box shows
     HFONT captionFont = nullptr;
     COLORREF captionColour = 0;
 };
