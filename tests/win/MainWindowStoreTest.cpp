@@ -462,5 +462,25 @@ TEST_F(ButtonAssignmentPage, ListsCloseOnAnOutsidePressOnTheSameBoxAndWithTheSec
     EXPECT_FALSE(window.WindowState().openButtonList);
 }
 
+TEST_F(ButtonAssignmentPage, AProfileNeverSavedGetsTheDefaultLabelsWhenTheMouseIsThere) {
+    struct Case {
+        bool plugged;
+        std::uint8_t firstRun;
+        bool defaults;
+    };
+    const Case cases[] = {{true, 0, true}, {true, 1, false}, {false, 0, false}};
+    for (const Case& c : cases) {
+        WriteProfile(0, FactorySettings(0), c.firstRun);
+        ASSERT_TRUE(ini.WriteString(Path(L"str0.ini"), L"Setting-EN", L"Item1", L"Mine"));
+        if (!c.plugged) bus.Unplug();
+        Open();
+        const std::wstring expected = c.defaults ? window.Texts().click : L"Mine";
+        EXPECT_EQ(state.store.text.labels[0], expected) << c.plugged << int(c.firstRun);
+        EXPECT_EQ(ini.ReadString(Path(L"str0.ini"), L"Setting-EN", L"Item1"), expected);
+        DestroyWindow(hwnd);
+        if (!c.plugged) bus.Plug();
+    }
+}
+
 }  // namespace
 }  // namespace ravix::win

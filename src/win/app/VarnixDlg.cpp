@@ -81,6 +81,8 @@ BOOL CVarnixDlg::OnInitDialog() {
     FillTextCatalogue(m_state.store.languageCode);
     LoadSkin();
     CreateCaptionFont();
+    // Without the mouse the pages stay empty until it arrives.
+    if (m_state.deviceLink.connected) FillPages();
     AddTrayIcon();
 
     return TRUE;

@@ -97,6 +97,7 @@ private:
     // The configuration store (VarnixDlgStore.cpp).
     void LoadProfileAtStartUp();
     void ReloadProfile();
+    void FillPages();
     void ReloadIfCancelled();
     LRESULT OnProfileFile(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);

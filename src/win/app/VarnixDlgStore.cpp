@@ -102,6 +102,14 @@ void CVarnixDlg::LoadProfileAtStartUp() {
     store.skinTextColour = SkinTextColourOf(store.text.skin);
 }
 
+// The pages show the profile; one whose button labels were never set gets the language's default
+// labels, written back to its text file.
+void CVarnixDlg::FillPages() {
+    StoreState& store = m_state.store;
+    ApplyFirstRunLabels(FilePorts(store.ports).ini, store.files, m_language, store.text.labels);
+    Redraw();
+}
+
 void CVarnixDlg::ReloadProfile() {
     ReloadCurrentProfile(ProfileFilesOf(m_state.store), m_state.profileSettings);
 }

@@ -26,8 +26,10 @@ constexpr StripButton kStripButtons[] = {
     {kSaveButton, L"/button-save", HoverRegion::Save},
 };
 
-// A box's label is drawn this far from its left edge.
+// A box's label is drawn this far from its left edge; a row's name this far from the body's, past
+// the row marker of the body's picture.
 constexpr int kBoxLabelIndent = 5;
+constexpr int kRowNameIndent = 20;
 
 class Painter {
 public:
@@ -122,7 +124,7 @@ public:
             const ClientRect box = ButtonBoxRect(button);
             const HoverTarget over{HoverRegion::ButtonBox, button};
             const ImageState state = m_picture.hover == over ? ImageState::Over : ImageState::Normal;
-            Caption(m_picture.texts.buttonNames[i], {body.left, box.top, box.left, box.bottom}, kHeaderCaptionIndent);
+            Caption(m_picture.texts.buttonNames[i], {body.left, box.top, box.left, box.bottom}, kRowNameIndent);
             Image(StateImageName(L"/ButtonAssignment/DropdownBox", state), box.left, box.top);
             Caption(m_picture.buttonLabels[i], box, kBoxLabelIndent);
         }
