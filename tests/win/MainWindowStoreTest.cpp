@@ -482,5 +482,38 @@ TEST_F(ButtonAssignmentPage, AProfileNeverSavedGetsTheDefaultLabelsWhenTheMouseI
     }
 }
 
+TEST_F(MainWindowPresses, TheThumbSwitchesTheRightViewOnlyWithTwoSectionsExpanded) {
+    Open();
+    const HWND thumb = GetDlgItem(hwnd, kScrollThumbControlId);
+    ASSERT_NE(thumb, nullptr);
+    const auto view = [&] { return window.WindowState().layout.rightView; };
+    Press(734 + 1, 32 + 1);  // DPI Setting
+    SendMessageW(hwnd, WM_PANEL_SCROLL, 400, 0);
+    EXPECT_EQ(view(), RightPanelView::Top) << "one expanded section";
+    Press(LayOutMainWindow(window.WindowState().layout, CatalogueBodyHeights()).Of(Section::Lighting).header);
+    ASSERT_TRUE(window.WindowState().layout.IsExpanded(Section::Lighting));
+    SendMessageW(hwnd, WM_PANEL_SCROLL, 400, 1);
+    EXPECT_EQ(view(), RightPanelView::Top) << "a message with another lParam";
+    SendMessageW(hwnd, WM_PANEL_SCROLL, 400, 0);
+    EXPECT_EQ(view(), RightPanelView::Bottom);
+    MoveWindow(thumb, kScrollThumbTop.left, 400, kScrollThumbTop.Width(), kScrollThumbTop.Height(), FALSE);
+    SendMessageW(hwnd, WM_PANEL_SCROLL, 100, 0);
+    EXPECT_EQ(view(), RightPanelView::Top);
+    RECT at{};
+    GetWindowRect(thumb, &at);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&at), 2);
+    EXPECT_EQ(at.top, kScrollThumbTop.top) << "the top view puts the thumb back";
+}
+
+TEST_F(ButtonAssignmentPage, ShowingTheWindowAgainAfterCancelClosesTheLists) {
+    OpenPage();
+    Press(ButtonBoxRect(5));
+    ASSERT_NE(List(45), nullptr);
+    Press(kCancelButton);
+    SendMessageW(hwnd, WM_TRAY_ICON, 0, WM_LBUTTONUP);
+    EXPECT_EQ(List(45), nullptr);
+    EXPECT_FALSE(window.WindowState().openButtonList);
+}
+
 }  // namespace
 }  // namespace ravix::win

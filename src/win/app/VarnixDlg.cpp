@@ -37,7 +37,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 20> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 21> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -54,6 +54,7 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_MOUSEMOVE, &Self::OnMouseMove),
         OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
         OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
+        OnMessageEntry<Self>(WM_PANEL_SCROLL, &Self::OnPanelScroll),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
         {WM_COMMAND, LBN_SELCHANGE, kFirstListId, kLastListId, &Self::OnListChoice},
         {WM_COMMAND, LBN_DBLCLK, kFirstListId, kLastListId, &Self::OnListChoice},
@@ -81,6 +82,7 @@ BOOL CVarnixDlg::OnInitDialog() {
     FillTextCatalogue(m_state.store.languageCode);
     LoadSkin();
     CreateCaptionFont();
+    CreateThumb();
     // Without the mouse the pages stay empty until it arrives.
     if (m_state.deviceLink.connected) FillPages();
     AddTrayIcon();

@@ -23,6 +23,7 @@
 #include "win/app/TrayIcon.h"
 #include "win/device/EventListener.h"
 #include "win/framework/Dialog.h"
+#include "win/skin/SkinButtons.h"
 
 namespace ravix::win {
 
@@ -117,6 +118,9 @@ private:
     LRESULT OnMouseHover(WPARAM, LPARAM);
     LRESULT OnMouseLeave(WPARAM, LPARAM);
     void ShowHover(HoverTarget target);
+    void CreateThumb();
+    void SwitchRightView(RightPanelView view);
+    LRESULT OnPanelScroll(WPARAM, LPARAM);
 
     // The Button Assignment page's lists (VarnixDlgButtons.cpp).
     void PressBox(int button);
@@ -148,6 +152,7 @@ private:
     MainWindowState m_window;
     BodyHeights m_bodyHeights = CatalogueBodyHeights();
     HoverTarget m_hover;
+    CGdipButton m_thumb;  // dragged along the right panel's scroll bar
     HWND m_mainList = nullptr;  // the open button's list of functions
     HWND m_subList = nullptr;   // the second-level list beside its hovered entry
     std::optional<SubList> m_openSubList;

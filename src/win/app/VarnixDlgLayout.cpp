@@ -1,9 +1,11 @@
 // The main window's own picture and presses: painting every region of the skin, carrying out what
 // a press on a region does, and swapping images under the pointer.
 #include "core/skin/SkinPaths.h"
+#include "win/app/Messages.h"
 #include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
 #include "win/editor/MainWindowPainter.h"
+#include "win/resources/resource.h"
 #include "win/skin/SkinBitmaps.h"
 
 namespace ravix::win {
@@ -22,8 +24,39 @@ MainWindowLayout CVarnixDlg::Layout() const {
     return LayOutMainWindow(m_window.layout, m_bodyHeights);
 }
 
+// The children are redrawn too: the window's picture covers the thumb and the open lists.
 void CVarnixDlg::Redraw() {
-    InvalidateRect(m_hWnd, nullptr, FALSE);
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CVarnixDlg::CreateThumb() {
+    const ClientRect at = kScrollThumbTop;
+    const HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, at.left, at.top,
+                                        at.Width(), at.Height(), m_hWnd,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kScrollThumbControlId)),
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (!button || !m_thumb.Attach(button)) return;
+    m_thumb.SetStdImage(IDB_PANEL_THUMB);
+    m_thumb.SetReportTarget(m_hWnd);
+}
+
+// The top view puts the thumb back at the top of the bar; in the bottom view it stays where it is.
+void CVarnixDlg::SwitchRightView(RightPanelView view) {
+    m_window.layout.rightView = view;
+    if (view != RightPanelView::Top) return;
+    const HWND thumb = GetDlgItem(m_hWnd, kScrollThumbControlId);
+    const ClientRect at = kScrollThumbTop;
+    if (thumb) MoveWindow(thumb, at.left, at.top, at.Width(), at.Height(), FALSE);
+    CGdipButton::PanelThumbTop() = at.top;
+}
+
+LRESULT CVarnixDlg::OnPanelScroll(WPARAM thumbTop, LPARAM lParam) {
+    if (lParam != 0) return 0;
+    const std::optional<RightPanelView> view = ThumbViewSwitch(static_cast<int>(thumbTop), m_window.layout);
+    if (!view) return 0;
+    SwitchRightView(*view);
+    Redraw();
+    return 0;
 }
 
 void CVarnixDlg::PaintClient(HDC dc) {
@@ -55,6 +88,7 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
             ResetToFactory();
             CloseAllButtonLists();
             m_window = ResetWindowState(m_window);
+            SwitchRightView(RightPanelView::Top);
             break;
         case PressKind::Cancel:
             CancelEdits();
@@ -74,7 +108,7 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
             ToggleSection(action.section.value_or(Section::MacroManager));
             break;
         case PressKind::SwitchRightView:
-            m_window.layout.rightView = action.rightView.value_or(RightPanelView::Top);
+            SwitchRightView(action.rightView.value_or(RightPanelView::Top));
             break;
         case PressKind::CloseButtonLists:
             CloseAllButtonLists();

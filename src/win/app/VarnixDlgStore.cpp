@@ -118,7 +118,9 @@ void CVarnixDlg::ReloadProfile() {
 void CVarnixDlg::ReloadIfCancelled() {
     if (!m_state.store.sync.showReload) return;
     m_state.store.sync.showReload = false;
+    CloseAllButtonLists();
     ReloadProfile();
+    Redraw();
 }
 
 LRESULT CVarnixDlg::OnProfileFile(WPARAM request, LPARAM) {
