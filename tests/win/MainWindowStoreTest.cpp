@@ -71,6 +71,20 @@ protected:
 
     std::wstring Path(const std::wstring& name) const { return folder.wstring() + L"\\" + name; }
 
+    // The mouse arrives: the bus finds it and the window hears of it as the system tells it.
+    void PlugTheMouseIn() {
+        bus.Plug();
+        const std::wstring name = SimulatedBus::PathOf(SimulatedInterface::command);
+        std::vector<std::uint64_t> storage((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + name.size() * 2) / 8 + 2);
+        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
+        broadcast->dbcc_size = static_cast<DWORD>(sizeof(*broadcast) + name.size() * sizeof(wchar_t));
+        broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+        broadcast->dbcc_classguid = kHidInterfaceClass;
+        std::copy(name.begin(), name.end(), broadcast->dbcc_name);
+        SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(broadcast));
+        SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);  // as the settling timer does
+    }
+
     void WriteProfile(int index, const ProfileSettings& settings, std::uint8_t firstRun = 1) {
         const ConfigFileBytes bytes = ConfigFileBytesOf(settings, firstRun);
         ASSERT_EQ(files.Replace(Path(L"config" + std::to_wstring(index) + L".bin"), bytes), 0);
@@ -240,17 +254,7 @@ TEST_F(MainWindowStore, AnArrivalReloadsTheProfileFilesButNotTheAppliedCopy) {
     ProfileSettings changed = FactorySettings(0);
     changed.angleSnap = 4;
     WriteProfile(0, changed);
-    bus.Plug();
-
-    const std::wstring name = SimulatedBus::PathOf(SimulatedInterface::command);
-    std::vector<std::uint64_t> storage((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + name.size() * 2) / 8 + 2);
-    auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
-    broadcast->dbcc_size = static_cast<DWORD>(sizeof(*broadcast) + name.size() * sizeof(wchar_t));
-    broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    broadcast->dbcc_classguid = kHidInterfaceClass;
-    std::copy(name.begin(), name.end(), broadcast->dbcc_name);
-    SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, reinterpret_cast<LPARAM>(broadcast));
-    SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);  // as the settling timer does
+    PlugTheMouseIn();
 
     EXPECT_TRUE(state.deviceLink.connected);
     EXPECT_EQ(state.profileSettings, changed);
@@ -513,6 +517,18 @@ TEST_F(ButtonAssignmentPage, ShowingTheWindowAgainAfterCancelClosesTheLists) {
     SendMessageW(hwnd, WM_TRAY_ICON, 0, WM_LBUTTONUP);
     EXPECT_EQ(List(45), nullptr);
     EXPECT_FALSE(window.WindowState().openButtonList);
+}
+
+TEST_F(ButtonAssignmentPage, PagesLeftEmptyAtStartUpAreFilledWhenTheIconShowsTheWindow) {
+    WriteProfile(0, FactorySettings(0), 0);
+    ASSERT_TRUE(ini.WriteString(Path(L"str0.ini"), L"Setting-EN", L"Item1", L"Mine"));
+    bus.Unplug();
+    Open();
+    EXPECT_EQ(state.store.text.labels[0], L"Mine");
+    PlugTheMouseIn();
+    SendMessageW(hwnd, WM_TRAY_ICON, 0, WM_LBUTTONUP);
+    EXPECT_EQ(state.store.text.labels[0], window.Texts().click);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
 }
 
 }  // namespace

@@ -99,7 +99,7 @@ private:
     void LoadProfileAtStartUp();
     void ReloadProfile();
     void FillPages();
-    void ReloadIfCancelled();
+    void RefreshPages();
     LRESULT OnProfileFile(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
 
@@ -152,6 +152,7 @@ private:
     MainWindowState m_window;
     BodyHeights m_bodyHeights = CatalogueBodyHeights();
     HoverTarget m_hover;
+    bool m_pagesFilled = false;  // the pages have shown the profile at least once
     CGdipButton m_thumb;  // dragged along the right panel's scroll bar
     HWND m_mainList = nullptr;  // the open button's list of functions
     HWND m_subList = nullptr;   // the second-level list beside its hovered entry

@@ -107,6 +107,7 @@ void CVarnixDlg::LoadProfileAtStartUp() {
 void CVarnixDlg::FillPages() {
     StoreState& store = m_state.store;
     ApplyFirstRunLabels(FilePorts(store.ports).ini, store.files, m_language, store.text.labels);
+    m_pagesFilled = true;
     Redraw();
 }
 
@@ -114,13 +115,19 @@ void CVarnixDlg::ReloadProfile() {
     ReloadCurrentProfile(ProfileFilesOf(m_state.store), m_state.profileSettings);
 }
 
-// Cancel dropped the edits: the window shows the current profile's files again.
-void CVarnixDlg::ReloadIfCancelled() {
-    if (!m_state.store.sync.showReload) return;
-    m_state.store.sync.showReload = false;
-    CloseAllButtonLists();
-    ReloadProfile();
-    Redraw();
+// Before the window shows from the notification area: after Cancel it shows the current profile's
+// files again; otherwise pages filled before are redrawn and pages never filled are filled now.
+void CVarnixDlg::RefreshPages() {
+    if (m_state.store.sync.showReload) {
+        m_state.store.sync.showReload = false;
+        CloseAllButtonLists();
+        ReloadProfile();
+        Redraw();
+    } else if (m_pagesFilled) {
+        Redraw();
+    } else {
+        FillPages();
+    }
 }
 
 LRESULT CVarnixDlg::OnProfileFile(WPARAM request, LPARAM) {
