@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Prints the cost of drawing skin pictures the first time (decoding) and the second time (cached),
+# and of a full repaint of the main window,
 # under Wine, with the default skin of the Windows build.
 set -euo pipefail
 cd "$(dirname "$0")/.."

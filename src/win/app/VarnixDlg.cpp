@@ -13,6 +13,9 @@ namespace {
 
 constexpr wchar_t kInstanceMutexName[] = L"MGRK204-VelmarMutex";
 constexpr wchar_t kWindowTitle[] = L"Velmar Ravix Driver";
+// The Button Assignment page's second-level lists and the buttons' lists of functions.
+constexpr UINT kFirstListId = 35;
+constexpr UINT kLastListId = 48;
 
 // One copy of the program at a time: a second copy ends at once, showing nothing and leaving the
 // first one as it is. The mutex is never released; it lives as long as the process, which may
@@ -34,7 +37,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_stat
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 14> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 21> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -47,7 +50,14 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_COPYDATA, &Self::OnCopyData),
         OnMessageEntry<Self>(WM_PROFILE_FILE, &Self::OnProfileFile),
         OnMessageEntry<Self>(WM_TIMER, &Self::OnTimer),
+        OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
+        OnMessageEntry<Self>(WM_MOUSEMOVE, &Self::OnMouseMove),
+        OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
+        OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
+        OnMessageEntry<Self>(WM_PANEL_SCROLL, &Self::OnPanelScroll),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
+        {WM_COMMAND, LBN_SELCHANGE, kFirstListId, kLastListId, &Self::OnListChoice},
+        {WM_COMMAND, LBN_DBLCLK, kFirstListId, kLastListId, &Self::OnListChoice},
         {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11,
          &Self::OnSimulationCommand},
     }};
@@ -72,20 +82,31 @@ BOOL CVarnixDlg::OnInitDialog() {
     FillTextCatalogue(m_state.store.languageCode);
     LoadSkin();
     CreateCaptionFont();
+    CreateThumb();
+    // Without the mouse the pages stay empty until it arrives.
+    if (m_state.deviceLink.connected) FillPages();
     AddTrayIcon();
 
     return TRUE;
 }
 
 bool CVarnixDlg::PreTranslateMessage(MSG* msg) {
+    if (msg->message == WM_MOUSEMOVE) {
+        HoverList(msg->hwnd, {static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))});
+        return false;
+    }
     // The main window is never ended from the keyboard.
     return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }
 
-LRESULT CVarnixDlg::OnPaint(WPARAM wParam, LPARAM lParam) {
-    if (!IsIconic(m_hWnd)) return DefaultProc(WM_PAINT, wParam, lParam);
+LRESULT CVarnixDlg::OnPaint(WPARAM, LPARAM) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(m_hWnd, &paint);
+    if (!IsIconic(m_hWnd)) {
+        PaintClient(dc);
+        EndPaint(m_hWnd, &paint);
+        return 0;
+    }
     SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(m_hWnd, &client);

@@ -7,6 +7,7 @@
 // clang-format on
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,10 +15,15 @@
 #include "core/app/DeviceEventNotice.h"
 #include "core/app/TextCatalogue.h"
 #include "core/device/DeviceChange.h"
+#include "core/editor/MainWindowLayout.h"
+#include "core/editor/PressDispatch.h"
+#include "core/editor/ButtonAssignment.h"
+#include "core/platform/Notifier.h"
 #include "win/app/CaptionFont.h"
 #include "win/app/TrayIcon.h"
 #include "win/device/EventListener.h"
 #include "win/framework/Dialog.h"
+#include "win/skin/SkinButtons.h"
 
 namespace ravix::win {
 
@@ -43,6 +49,9 @@ public:
     const TextCatalogue& Texts() const { return m_texts; }
     HFONT CaptionFontHandle() const { return m_captionFont.Get(); }
     const CTrayIcon& TrayIcon() const { return m_trayIcon; }
+    // What decides the layout and what a press does: the sections, the views, the open list.
+    const MainWindowState& WindowState() const { return m_window; }
+    HoverTarget Hover() const { return m_hover; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -89,13 +98,37 @@ private:
     // The configuration store (VarnixDlgStore.cpp).
     void LoadProfileAtStartUp();
     void ReloadProfile();
-    void ReloadIfCancelled();
+    void FillPages();
+    void RefreshPages();
     LRESULT OnProfileFile(WPARAM, LPARAM);
     LRESULT OnTimer(WPARAM, LPARAM);
 
     // The skin: its folder and the window's background picture (VarnixDlgSkin.cpp).
     void LoadSkin();
     LRESULT OnEraseBackground(WPARAM, LPARAM);
+
+    // The window's picture, presses and hover images (VarnixDlgLayout.cpp).
+    MainWindowLayout Layout() const;
+    void Redraw();
+    void PaintClient(HDC dc);
+    LRESULT OnLeftButtonDown(WPARAM, LPARAM);
+    void CarryOut(const PressAction& action);
+    void ToggleSection(Section section);
+    LRESULT OnMouseMove(WPARAM, LPARAM);
+    LRESULT OnMouseHover(WPARAM, LPARAM);
+    LRESULT OnMouseLeave(WPARAM, LPARAM);
+    void ShowHover(HoverTarget target);
+    void CreateThumb();
+    void SwitchRightView(RightPanelView view);
+    LRESULT OnPanelScroll(WPARAM, LPARAM);
+
+    // The Button Assignment page's lists (VarnixDlgButtons.cpp).
+    void PressBox(int button);
+    void CloseSubList();
+    void CloseAllButtonLists();
+    void HoverList(HWND list, POINT point);
+    LRESULT OnListChoice(WPARAM, LPARAM);
+    Notifier& StoreNotifier();
 
     ProgramState& m_state;
     HICON m_hIcon = nullptr;
@@ -115,6 +148,15 @@ private:
     };
     std::wstring m_skinFolder;
     std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> m_background;  // "/main.png"
+
+    MainWindowState m_window;
+    BodyHeights m_bodyHeights = CatalogueBodyHeights();
+    HoverTarget m_hover;
+    bool m_pagesFilled = false;  // the pages have shown the profile at least once
+    CGdipButton m_thumb;  // dragged along the right panel's scroll bar
+    HWND m_mainList = nullptr;  // the open button's list of functions
+    HWND m_subList = nullptr;   // the second-level list beside its hovered entry
+    std::optional<SubList> m_openSubList;
 };
 
 }  // namespace ravix::win

@@ -77,7 +77,7 @@ LRESULT CVarnixDlg::OnTrayIcon(WPARAM, LPARAM mouseMessage) {
             SendMessageW(m_hWnd, WM_DEVICE_EVENT, kMouseNotDetectedEvent, 0);
             return 0;
         }
-        ReloadIfCancelled();
+        RefreshPages();
         SetForegroundWindow(m_hWnd);
         ShowWindow(m_hWnd, SW_SHOW);
     } else if (mouseMessage == kRightButtonUp) {

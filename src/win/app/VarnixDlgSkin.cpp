@@ -15,17 +15,10 @@ void CVarnixDlg::LoadSkin() {
     m_background.reset(LoadWindowBackground(m_hWnd, m_skinFolder + L"/main.png"));
 }
 
+// The paint handler draws the background with everything else in one off-screen pass, so erasing
+// first would only make the window flicker.
 LRESULT CVarnixDlg::OnEraseBackground(WPARAM wParam, LPARAM lParam) {
     if (!m_background) return DefaultProc(WM_ERASEBKGND, wParam, lParam);
-    const HDC target = reinterpret_cast<HDC>(wParam);
-    RECT client;
-    GetClientRect(m_hWnd, &client);
-    XCMemDC surface(target, &client);
-    const HDC picture = CreateCompatibleDC(target);
-    const HGDIOBJ previous = SelectObject(picture, m_background.get());
-    BitBlt(surface, 0, 0, client.right, client.bottom, picture, 0, 0, SRCCOPY);
-    SelectObject(picture, previous);
-    DeleteDC(picture);
     return TRUE;
 }
 

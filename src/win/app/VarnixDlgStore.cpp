@@ -85,6 +85,10 @@ void RestoreArrowCursor(HWND window) {
 
 }  // namespace
 
+Notifier& CVarnixDlg::StoreNotifier() {
+    return m_state.store.ports.notifier ? *m_state.store.ports.notifier : SystemPorts().notifier;
+}
+
 void CVarnixDlg::LoadProfileAtStartUp() {
     SystemPorts().notifier.SetOwner(m_hWnd);
     SystemPorts().fileDialogs.SetOwner(m_hWnd);
@@ -98,15 +102,32 @@ void CVarnixDlg::LoadProfileAtStartUp() {
     store.skinTextColour = SkinTextColourOf(store.text.skin);
 }
 
+// The pages show the profile; one whose button labels were never set gets the language's default
+// labels, written back to its text file.
+void CVarnixDlg::FillPages() {
+    StoreState& store = m_state.store;
+    ApplyFirstRunLabels(FilePorts(store.ports).ini, store.files, m_language, store.text.labels);
+    m_pagesFilled = true;
+    Redraw();
+}
+
 void CVarnixDlg::ReloadProfile() {
     ReloadCurrentProfile(ProfileFilesOf(m_state.store), m_state.profileSettings);
 }
 
-// Cancel dropped the edits: the window shows the current profile's files again.
-void CVarnixDlg::ReloadIfCancelled() {
-    if (!m_state.store.sync.showReload) return;
-    m_state.store.sync.showReload = false;
-    ReloadProfile();
+// Before the window shows from the notification area: after Cancel it shows the current profile's
+// files again; otherwise pages filled before are redrawn and pages never filled are filled now.
+void CVarnixDlg::RefreshPages() {
+    if (m_state.store.sync.showReload) {
+        m_state.store.sync.showReload = false;
+        CloseAllButtonLists();
+        ReloadProfile();
+        Redraw();
+    } else if (m_pagesFilled) {
+        Redraw();
+    } else {
+        FillPages();
+    }
 }
 
 LRESULT CVarnixDlg::OnProfileFile(WPARAM request, LPARAM) {

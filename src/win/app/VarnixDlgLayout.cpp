@@ -1,0 +1,164 @@
+// The main window's own picture and presses: painting every region of the skin, carrying out what
+// a press on a region does, and swapping images under the pointer.
+#include "core/skin/SkinPaths.h"
+#include "win/app/Messages.h"
+#include "win/app/ProgramState.h"
+#include "win/app/VarnixDlg.h"
+#include "win/editor/MainWindowPainter.h"
+#include "win/resources/resource.h"
+#include "win/skin/SkinBitmaps.h"
+
+namespace ravix::win {
+namespace {
+
+// The pointer must rest this long on a region before its image swaps.
+constexpr DWORD kHoverTimeMs = 10;
+
+ClientPoint PointOf(LPARAM lParam) {
+    return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
+
+MainWindowLayout CVarnixDlg::Layout() const {
+    return LayOutMainWindow(m_window.layout, m_bodyHeights);
+}
+
+// The children are redrawn too: the window's picture covers the thumb and the open lists.
+void CVarnixDlg::Redraw() {
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CVarnixDlg::CreateThumb() {
+    const ClientRect at = kScrollThumbTop;
+    const HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, at.left, at.top,
+                                        at.Width(), at.Height(), m_hWnd,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kScrollThumbControlId)),
+                                        GetModuleHandleW(nullptr), nullptr);
+    if (!button || !m_thumb.Attach(button)) return;
+    m_thumb.SetStdImage(IDB_PANEL_THUMB);
+    m_thumb.SetReportTarget(m_hWnd);
+}
+
+// The top view puts the thumb back at the top of the bar; in the bottom view it stays where it is.
+void CVarnixDlg::SwitchRightView(RightPanelView view) {
+    m_window.layout.rightView = view;
+    if (view != RightPanelView::Top) return;
+    const HWND thumb = GetDlgItem(m_hWnd, kScrollThumbControlId);
+    const ClientRect at = kScrollThumbTop;
+    if (thumb) MoveWindow(thumb, at.left, at.top, at.Width(), at.Height(), FALSE);
+    CGdipButton::PanelThumbTop() = at.top;
+}
+
+LRESULT CVarnixDlg::OnPanelScroll(WPARAM thumbTop, LPARAM lParam) {
+    if (lParam != 0) return 0;
+    const std::optional<RightPanelView> view = ThumbViewSwitch(static_cast<int>(thumbTop), m_window.layout);
+    if (!view) return 0;
+    SwitchRightView(*view);
+    Redraw();
+    return 0;
+}
+
+void CVarnixDlg::PaintClient(HDC dc) {
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    XCMemDC surface(dc, &client);
+    const MainWindowLayout layout = Layout();
+    const MainWindowPicture picture{m_skinFolder,
+                                    m_background.get(),
+                                    m_window,
+                                    layout,
+                                    m_hover,
+                                    m_texts,
+                                    m_state.store.text.labels,
+                                    m_captionFont.Get(),
+                                    static_cast<COLORREF>(ColourRefOf(m_state.store.skinTextColour))};
+    PaintMainWindow(surface, picture);
+}
+
+LRESULT CVarnixDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
+    const std::vector<PressAction> actions = DispatchPress(PointOf(lParam), m_window, Layout());
+    for (const PressAction& action : actions) CarryOut(action);
+    return 0;
+}
+
+void CVarnixDlg::CarryOut(const PressAction& action) {
+    switch (action.kind) {
+        case PressKind::Reset:
+            ResetToFactory();
+            CloseAllButtonLists();
+            m_window = ResetWindowState(m_window);
+            SwitchRightView(RightPanelView::Top);
+            break;
+        case PressKind::Cancel:
+            CancelEdits();
+            break;
+        case PressKind::Save:
+            SaveToMouse();
+            break;
+        case PressKind::Minimise:
+            ShowWindow(m_hWnd, SW_HIDE);
+            break;
+        case PressKind::Close:
+            ExitProgram();
+        case PressKind::ShowMouseView:
+            m_window.mouseView = action.mouseView.value_or(MouseView::Front);
+            break;
+        case PressKind::ToggleSection:
+            ToggleSection(action.section.value_or(Section::MacroManager));
+            break;
+        case PressKind::SwitchRightView:
+            SwitchRightView(action.rightView.value_or(RightPanelView::Top));
+            break;
+        case PressKind::CloseButtonLists:
+            CloseAllButtonLists();
+            break;
+        case PressKind::ButtonBox:
+            PressBox(action.button);
+            return;
+        case PressKind::DragWindow:
+            // Posted, so that the move loop starts after this press has been handled.
+            ReleaseCapture();
+            PostMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            return;
+        default:
+            // The help window, the profile manager, the macro manager and the pages' own controls
+            // answer once they are built.
+            return;
+    }
+    Redraw();
+}
+
+void CVarnixDlg::ToggleSection(Section section) {
+    if (section == Section::MacroManager) return;
+    bool& expanded = m_window.layout.expanded[static_cast<std::size_t>(section)];
+    expanded = !expanded;
+    // Collapsing Button Assignment closes the list that was open in it.
+    if (section == Section::ButtonAssignment && !expanded) CloseAllButtonLists();
+}
+
+LRESULT CVarnixDlg::OnMouseMove(WPARAM, LPARAM lParam) {
+    TRACKMOUSEEVENT track{sizeof track, TME_HOVER | TME_LEAVE, m_hWnd, kHoverTimeMs};
+    TrackMouseEvent(&track);
+    // Leaving every hover region restores the normal images at once.
+    if (HoverTargetAt(PointOf(lParam), m_window).region == HoverRegion::None) ShowHover({});
+    return 0;
+}
+
+LRESULT CVarnixDlg::OnMouseHover(WPARAM, LPARAM lParam) {
+    ShowHover(HoverTargetAt(PointOf(lParam), m_window));
+    return 0;
+}
+
+LRESULT CVarnixDlg::OnMouseLeave(WPARAM, LPARAM) {
+    ShowHover({});
+    return 0;
+}
+
+void CVarnixDlg::ShowHover(HoverTarget target) {
+    if (target == m_hover) return;
+    m_hover = target;
+    Redraw();
+}
+
+}  // namespace ravix::win

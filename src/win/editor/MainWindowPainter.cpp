@@ -1,0 +1,182 @@
+#include "win/editor/MainWindowPainter.h"
+
+#include "core/editor/ButtonBoxes.h"
+#include "core/editor/MousePicture.h"
+#include "core/skin/SkinPaths.h"
+#include "win/skin/SkinImages.h"
+
+namespace ravix::win {
+namespace {
+
+// A button of the title or bottom strip: its rectangle, its image's base name and the hover
+// region that swaps the image.
+struct StripButton {
+    ClientRect rect;
+    const wchar_t* image;
+    HoverRegion region;
+};
+
+constexpr StripButton kStripButtons[] = {
+    {kHelpButton, L"/button-help", HoverRegion::Help},
+    {kMinimiseButton, L"/button-min", HoverRegion::Minimise},
+    {kCloseButton, L"/button-close", HoverRegion::Close},
+    {kConfigButton, L"/button-config", HoverRegion::Config},
+    {kResetButton, L"/button-cancel", HoverRegion::Reset},
+    {kCancelButton, L"/button-cancel", HoverRegion::Cancel},
+    {kSaveButton, L"/button-save", HoverRegion::Save},
+};
+
+// A box's label is drawn this far from its left edge; a row's name this far from the body's, past
+// the row marker of the body's picture.
+constexpr int kBoxLabelIndent = 5;
+constexpr int kRowNameIndent = 20;
+
+class Painter {
+public:
+    Painter(HDC dc, const MainWindowPicture& picture) : m_dc(dc), m_picture(picture) {}
+
+    void Image(std::wstring_view name, int x, int y) const {
+        DrawPng(m_dc, SkinImagePath(m_picture.skinFolder, name), x, y);
+    }
+
+    // A caption in the skin's colour, vertically centred in the rectangle; horizontally centred
+    // unless an indent from the left edge is given.
+    void Caption(const std::wstring& text, ClientRect rect, int indent = -1) const {
+        RECT area{rect.left, rect.top, rect.right, rect.bottom};
+        UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+        if (indent < 0) {
+            format |= DT_CENTER;
+        } else {
+            area.left += indent;
+        }
+        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+    }
+
+    void Background() const {
+        const HBITMAP background = m_picture.background;
+        if (!background) return;
+        BITMAP info{};
+        GetObjectW(background, sizeof info, &info);
+        const HDC source = CreateCompatibleDC(m_dc);
+        const HGDIOBJ previous = SelectObject(source, background);
+        BitBlt(m_dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+        SelectObject(source, previous);
+        DeleteDC(source);
+    }
+
+    void StripButtons() const {
+        for (const StripButton& button : kStripButtons) {
+            const bool over = m_picture.hover.region == button.region;
+            Image(StateImageName(button.image, over ? ImageState::Over : ImageState::Normal), button.rect.left,
+                  button.rect.top);
+        }
+        const TextCatalogue& texts = m_picture.texts;
+        Caption(texts.config, kConfigButton, kConfigCaptionIndent);
+        Caption(texts.reset, kResetButton);
+        Caption(texts.cancel, kCancelButton);
+        Caption(texts.save, kSaveButton);
+    }
+
+    void MouseArea() const {
+        const MainWindowState& state = m_picture.state;
+        const MouseView view = state.mouseView;
+        Image(L"/BK_MainMid.png", kMousePictureArea.left, kMousePictureArea.top);
+        const bool front = view == MouseView::Front;
+        Image(front ? L"/button-mouse-leave.png" : L"/button-mouse-normal.png", kFrontViewButton.left,
+              kFrontViewButton.top);
+        Image(front ? L"/button-mouse-normal.png" : L"/button-mouse-leave.png", kSideViewButton.left,
+              kSideViewButton.top);
+        Caption(m_picture.texts.front, kFrontViewButton);
+        Caption(m_picture.texts.side, kSideViewButton);
+        const ClientPoint origin = MousePictureOrigin(view);
+        Image(MousePictureImageName(view), origin.x, origin.y);
+        // The button whose list is open is highlighted; the others show their normal overlays.
+        for (int button = 1; button <= 8; ++button) {
+            const bool chosen = state.openButtonList == button;
+            const ClientRect at = MouseOverlayRect(view, button);
+            Image(MouseOverlayImageName(view, button, chosen ? ImageState::Over : ImageState::Normal), at.left,
+                  at.top);
+        }
+    }
+
+    void ScrollBar() const {
+        const bool top = m_picture.state.layout.rightView == RightPanelView::Top;
+        Image(top ? L"/Bar1.png" : L"/Bar3.png", kScrollBar.left, kScrollBar.top);
+    }
+
+    void Sections() const {
+        for (std::size_t i = 0; i < kSectionCount; ++i) {
+            const Section section = static_cast<Section>(i);
+            const SectionPlacement& placement = m_picture.layout.Of(section);
+            if (!placement.shown) continue;
+            Image(HeaderImageName(section), placement.header.left, placement.header.top);
+            Caption(SectionCaption(m_picture.texts, section), placement.header, kHeaderCaptionIndent);
+            if (placement.body) Image(BodyImageName(section), placement.body->left, placement.body->top);
+        }
+        if (m_picture.layout.Of(Section::ButtonAssignment).body) ButtonRows();
+    }
+
+    // Each button's name and the box that shows its function.
+    void ButtonRows() const {
+        const ClientRect body = *m_picture.layout.Of(Section::ButtonAssignment).body;
+        for (int button = 1; button <= kAssignableButtons; ++button) {
+            const std::size_t i = static_cast<std::size_t>(button - 1);
+            const ClientRect box = ButtonBoxRect(button);
+            const HoverTarget over{HoverRegion::ButtonBox, button};
+            const ImageState state = m_picture.hover == over ? ImageState::Over : ImageState::Normal;
+            Caption(m_picture.texts.buttonNames[i], {body.left, box.top, box.left, box.bottom}, kRowNameIndent);
+            Image(StateImageName(L"/ButtonAssignment/DropdownBox", state), box.left, box.top);
+            Caption(m_picture.buttonLabels[i], box, kBoxLabelIndent);
+        }
+    }
+
+private:
+    HDC m_dc;
+    const MainWindowPicture& m_picture;
+};
+
+}  // namespace
+
+const std::wstring& SectionCaption(const TextCatalogue& texts, Section section) {
+    switch (section) {
+        case Section::ButtonAssignment:
+            return texts.buttonAssignmentTitle;
+        case Section::MacroManager:
+            return texts.macroManagerTitle;
+        case Section::Sensitivity:
+            return texts.sensitivityTitle;
+        case Section::Dpi:
+            return texts.dpiTitle;
+        case Section::Lighting:
+            return texts.lightingTitle;
+        case Section::ReportRate:
+            return texts.reportRateTitle;
+        case Section::CursorSpeed:
+            return texts.cursorSpeedTitle;
+        case Section::DoubleClickSpeed:
+            return texts.doubleClickSpeedTitle;
+        case Section::ScrollSpeed:
+            return texts.scrollSpeedTitle;
+        case Section::AngleSnap:
+            break;
+    }
+    return texts.angleSnapTitle;
+}
+
+void PaintMainWindow(HDC dc, const MainWindowPicture& picture) {
+    const Painter painter(dc, picture);
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const COLORREF oldColour = SetTextColor(dc, picture.captionColour);
+    const HGDIOBJ oldFont = picture.captionFont ? SelectObject(dc, picture.captionFont) : nullptr;
+    painter.Background();
+    painter.Image(L"/Logo.png", kLogo.left, kLogo.top);
+    painter.StripButtons();
+    painter.MouseArea();
+    painter.ScrollBar();
+    painter.Sections();
+    if (oldFont) SelectObject(dc, oldFont);
+    SetTextColor(dc, oldColour);
+    SetBkMode(dc, oldMode);
+}
+
+}  // namespace ravix::win
