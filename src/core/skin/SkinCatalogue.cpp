@@ -1,5 +1,6 @@
 #include "core/skin/SkinCatalogue.h"
 
+#include "core/editor/MousePicture.h"
 #include "core/skin/SkinPaths.h"
 
 namespace ravix {
@@ -18,30 +19,19 @@ void AddStates(std::vector<SkinImageSize>& list, const wchar_t* base, int width,
     if (withLeave) list.push_back({StateImageName(base, ImageState::Leave), width, height});
 }
 
-struct Overlay {
-    int left, top, right, bottom;
-};
-
-// The button overlays of the mouse picture, at their rectangles in the main window.
-constexpr Overlay kFrontOverlays[8] = {{335, 96, 429, 158},  {509, 97, 603, 159},  {467, 159, 603, 184},
-                                       {334, 145, 477, 170}, {334, 169, 477, 194}, {467, 215, 603, 240},
-                                       {334, 220, 399, 245}, {333, 257, 404, 282}};
-constexpr Overlay kSideOverlays[8] = {{360, 84, 467, 109},  {471, 92, 573, 150},  {501, 170, 574, 195},
-                                      {359, 159, 500, 184}, {360, 186, 514, 211}, {523, 250, 572, 275},
-                                      {357, 219, 475, 244}, {359, 265, 479, 290}};
-
+// The button overlays of the mouse picture take the sizes of their places in the main window.
 void AddOverlays(std::vector<SkinImageSize>& list) {
     for (int k = 1; k <= 8; ++k) {
-        const Overlay& f = kFrontOverlays[k - 1];
-        const Overlay& s = kSideOverlays[k - 1];
-        AddStates(list, (L"/Mouse/Front/F-" + std::to_wstring(k)).c_str(), f.right - f.left, f.bottom - f.top);
-        AddStates(list, (L"/Mouse/Side/S-" + std::to_wstring(k)).c_str(), s.right - s.left, s.bottom - s.top);
+        const ClientRect f = MouseOverlayRect(MouseView::Front, k);
+        const ClientRect s = MouseOverlayRect(MouseView::Side, k);
+        AddStates(list, (L"/Mouse/Front/F-" + std::to_wstring(k)).c_str(), f.Width(), f.Height());
+        AddStates(list, (L"/Mouse/Side/S-" + std::to_wstring(k)).c_str(), s.Width(), s.Height());
     }
     // The back view of the wheel's up and down movements has no place of its own in the layout;
     // its overlays match the front view's.
     for (int k : {4, 5}) {
-        const Overlay& f = kFrontOverlays[k - 1];
-        AddStates(list, (L"/Mouse/Back/B-" + std::to_wstring(k)).c_str(), f.right - f.left, f.bottom - f.top);
+        const ClientRect f = MouseOverlayRect(MouseView::Front, k);
+        AddStates(list, (L"/Mouse/Back/B-" + std::to_wstring(k)).c_str(), f.Width(), f.Height());
     }
 }
 
