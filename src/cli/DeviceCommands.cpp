@@ -20,7 +20,7 @@ int RunDevicesCommand(CliArguments arguments, CliContext& context) {
         session->Bus(), link,
         [&](const ExaminedInterface& examined) { context.out << DescribeInterface(examined) << '\n'; });
     context.out << DescribeOutcome(outcome) << '\n';
-    return outcome == DiscoveryOutcome::found ? kExitOk : kExitFailed;
+    return outcome == DiscoveryOutcome::Found ? kExitOk : kExitFailed;
 }
 
 int RunConnectCommand(CliArguments arguments, CliContext& context) {
@@ -32,7 +32,7 @@ int RunConnectCommand(CliArguments arguments, CliContext& context) {
 
     DeviceLink link;
     const DiscoveryOutcome outcome = DiscoverDevice(session->Bus(), link);
-    if (outcome != DiscoveryOutcome::found) {
+    if (outcome != DiscoveryOutcome::Found) {
         context.err << "ravixctl: " << DescribeOutcome(outcome) << '\n';
         return kExitFailed;
     }

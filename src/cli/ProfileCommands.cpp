@@ -94,7 +94,7 @@ int RunSaveCommand(CliArguments arguments, CliContext& context) {
     if (!session) return kExitNoHidBus;
     DeviceLink link;
     const DiscoveryOutcome outcome = DiscoverDevice(session->Bus(), link);
-    if (outcome != DiscoveryOutcome::found) {
+    if (outcome != DiscoveryOutcome::Found) {
         context.err << "ravixctl: " << DescribeOutcome(outcome) << '\n';
         return kExitFailed;
     }

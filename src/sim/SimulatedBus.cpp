@@ -15,8 +15,8 @@ public:
     explicit SimulatedInterfaceSet(std::vector<std::wstring> paths) : paths_(std::move(paths)) {}
 
     ListedInterface Interface(std::uint32_t index) override {
-        if (index >= paths_.size()) return {ListedInterface::Status::endOfList, {}};
-        return {ListedInterface::Status::present, paths_[index]};
+        if (index >= paths_.size()) return {ListedInterface::Status::EndOfList, {}};
+        return {ListedInterface::Status::Present, paths_[index]};
     }
 
 private:
@@ -101,8 +101,8 @@ void SimulatedBus::Unplug() {
 }
 
 std::wstring SimulatedBus::PathOf(SimulatedInterface which) {
-    const wchar_t* collection = which == SimulatedInterface::pointer ? L"Col01"
-                                : which == SimulatedInterface::event ? L"Col02"
+    const wchar_t* collection = which == SimulatedInterface::Pointer ? L"Col01"
+                                : which == SimulatedInterface::Event ? L"Col02"
                                                                      : L"Col03";
     return std::wstring(L"\\\\?\\HID#VID_04D9&PID_A0F4&") + collection +
            L"#7&1f2e3d4c&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}";
@@ -110,11 +110,11 @@ std::wstring SimulatedBus::PathOf(SimulatedInterface which) {
 
 HidCaps SimulatedBus::CapsOf(SimulatedInterface which) {
     switch (which) {
-        case SimulatedInterface::pointer:
+        case SimulatedInterface::Pointer:
             return HidCaps{0x0002, 0x0001, 5, 0, 0};
-        case SimulatedInterface::event:
+        case SimulatedInterface::Event:
             return HidCaps{0x0001, 0xFF01, static_cast<std::uint16_t>(kSimEventReportLength), 0, 0};
-        case SimulatedInterface::command:
+        case SimulatedInterface::Command:
             break;
     }
     return HidCaps{0xFF00, 0xFF00, static_cast<std::uint16_t>(kSimCommandReportLength),
@@ -143,13 +143,13 @@ std::unique_ptr<HidProbe> SimulatedBus::OpenProbe(const std::wstring& path) {
 }
 
 std::unique_ptr<CommandChannel> SimulatedBus::OpenCommandChannel(const std::wstring& path) {
-    if (Find(path) != SimulatedInterface::command) return nullptr;
+    if (Find(path) != SimulatedInterface::Command) return nullptr;
     return std::make_unique<TracingCommandChannel>(
         std::make_unique<SimulatedCommandChannel>(mouse_, *this, generation_), mouse_.Log());
 }
 
 std::unique_ptr<EventChannel> SimulatedBus::OpenEventChannel(const std::wstring& path) {
-    if (Find(path) != SimulatedInterface::event) return nullptr;
+    if (Find(path) != SimulatedInterface::Event) return nullptr;
     return std::make_unique<SimulatedEventChannel>(mouse_, *this, generation_);
 }
 

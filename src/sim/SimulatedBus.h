@@ -12,7 +12,7 @@
 namespace ravix {
 
 // The mouse's three top-level collections as the bus lists them.
-enum class SimulatedInterface { pointer, event, command };
+enum class SimulatedInterface { Pointer, Event, Command };
 
 // A HID bus on which the simulated mouse is the only device. The mouse's interfaces are listed in
 // a chosen order; unplugging empties the bus and kills every channel opened before, as a real
@@ -42,8 +42,8 @@ private:
     std::optional<SimulatedInterface> Find(const std::wstring& path) const;
 
     SimulatedMouse& mouse_;
-    std::vector<SimulatedInterface> order_{SimulatedInterface::pointer, SimulatedInterface::event,
-                                           SimulatedInterface::command};
+    std::vector<SimulatedInterface> order_{SimulatedInterface::Pointer, SimulatedInterface::Event,
+                                           SimulatedInterface::Command};
     // Read by the listener thread through the event channel.
     std::atomic<bool> plugged_ = true;
     std::atomic<std::uint32_t> generation_ = 0;

@@ -15,17 +15,17 @@ TEST(DeviceChange, OnlyTheMousesInterfacesSpelledAsTheMarkersCount) {
         std::wstring_view name;
         DeviceChange expected;
     } cases[] = {
-        {"arrival, upper-case marker", kDeviceArrival, 5, kUpper, DeviceChange::arrival},
-        {"arrival, mixed-case marker", kDeviceArrival, 5, kMixed, DeviceChange::arrival},
-        {"removal, upper-case marker", kDeviceRemoveComplete, 5, kUpper, DeviceChange::removal},
-        {"removal, mixed-case marker", kDeviceRemoveComplete, 5, kMixed, DeviceChange::removal},
-        {"all lower case", kDeviceArrival, 5, L"\\\\?\\hid#vid_04d9&pid_a0f4&col02#x", DeviceChange::ignore},
-        {"another mixture", kDeviceArrival, 5, L"\\\\?\\HID#VID_04d9&PID_a0f4#x", DeviceChange::ignore},
-        {"another device", kDeviceArrival, 5, L"\\\\?\\HID#VID_046D&PID_C077#x", DeviceChange::ignore},
-        {"not a device-interface broadcast", kDeviceArrival, 2, kUpper, DeviceChange::ignore},
-        {"a removal query", 0x8001, 5, kUpper, DeviceChange::ignore},
-        {"a removal still pending", 0x8003, 5, kUpper, DeviceChange::ignore},
-        {"no name", kDeviceArrival, 5, L"", DeviceChange::ignore},
+        {"arrival, upper-case marker", kDeviceArrival, 5, kUpper, DeviceChange::Arrival},
+        {"arrival, mixed-case marker", kDeviceArrival, 5, kMixed, DeviceChange::Arrival},
+        {"removal, upper-case marker", kDeviceRemoveComplete, 5, kUpper, DeviceChange::Removal},
+        {"removal, mixed-case marker", kDeviceRemoveComplete, 5, kMixed, DeviceChange::Removal},
+        {"all lower case", kDeviceArrival, 5, L"\\\\?\\hid#vid_04d9&pid_a0f4&col02#x", DeviceChange::Ignore},
+        {"another mixture", kDeviceArrival, 5, L"\\\\?\\HID#VID_04d9&PID_a0f4#x", DeviceChange::Ignore},
+        {"another device", kDeviceArrival, 5, L"\\\\?\\HID#VID_046D&PID_C077#x", DeviceChange::Ignore},
+        {"not a device-interface broadcast", kDeviceArrival, 2, kUpper, DeviceChange::Ignore},
+        {"a removal query", 0x8001, 5, kUpper, DeviceChange::Ignore},
+        {"a removal still pending", 0x8003, 5, kUpper, DeviceChange::Ignore},
+        {"no name", kDeviceArrival, 5, L"", DeviceChange::Ignore},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ClassifyDeviceChange(c.eventType, c.deviceType, c.name), c.expected) << c.what;
@@ -39,13 +39,13 @@ TEST(DeviceChange, TheResponseFollowsTheDiscovery) {
         std::optional<std::uint8_t> notice;
         bool hide, connected, reconnect;
     } cases[] = {
-        {"mouse plugged in", DeviceChange::arrival, true, kMouseDetectedEvent, false, true, true},
-        {"arrival without a usable mouse", DeviceChange::arrival, false, kMouseNotDetectedEvent, true, false,
+        {"mouse plugged in", DeviceChange::Arrival, true, kMouseDetectedEvent, false, true, true},
+        {"arrival without a usable mouse", DeviceChange::Arrival, false, kMouseNotDetectedEvent, true, false,
          false},
-        {"one collection removed, the command interface remains", DeviceChange::removal, true, std::nullopt,
+        {"one collection removed, the command interface remains", DeviceChange::Removal, true, std::nullopt,
          false, true, false},
-        {"mouse unplugged", DeviceChange::removal, false, kMouseNotDetectedEvent, false, false, false},
-        {"ignored broadcast", DeviceChange::ignore, false, std::nullopt, false, false, false},
+        {"mouse unplugged", DeviceChange::Removal, false, kMouseNotDetectedEvent, false, false, false},
+        {"ignored broadcast", DeviceChange::Ignore, false, std::nullopt, false, false, false},
     };
     for (const Case& c : cases) {
         const DeviceChangeResponse response = RespondToDeviceChange(c.change, c.discovered);
@@ -61,10 +61,10 @@ TEST(DeviceChange, BroadcastsGatheredTogetherCountAsOneChange) {
     struct Case {
         C gathered, next, combined;
     } cases[] = {
-        {C::ignore, C::ignore, C::ignore},   {C::ignore, C::removal, C::removal},
-        {C::ignore, C::arrival, C::arrival}, {C::removal, C::removal, C::removal},
-        {C::removal, C::arrival, C::arrival}, {C::arrival, C::removal, C::arrival},
-        {C::arrival, C::ignore, C::arrival},
+        {C::Ignore, C::Ignore, C::Ignore},   {C::Ignore, C::Removal, C::Removal},
+        {C::Ignore, C::Arrival, C::Arrival}, {C::Removal, C::Removal, C::Removal},
+        {C::Removal, C::Arrival, C::Arrival}, {C::Arrival, C::Removal, C::Arrival},
+        {C::Arrival, C::Ignore, C::Arrival},
     };
     for (const Case& c : cases)
         EXPECT_EQ(CombineDeviceChanges(c.gathered, c.next), c.combined)

@@ -18,7 +18,7 @@ using testing_support::ScriptedHidBus;
 
 FakeInterface Unreadable() {
     FakeInterface entry = OtherDevice(L"unreadable");
-    entry.status = ListedInterface::Status::unreadable;
+    entry.status = ListedInterface::Status::Unreadable;
     return entry;
 }
 
@@ -53,44 +53,44 @@ struct DiscoveryCase {
 // Every way a search can end, and whether it left the event interface open.
 TEST(Discovery, EndsAsTheInterfacesDictate) {
     const std::vector<DiscoveryCase> cases = {
-        {"no interface set", std::nullopt, DiscoveryOutcome::noInterfaceSet, false},
-        {"no HID interfaces at all", std::vector<FakeInterface>{}, DiscoveryOutcome::notFound, false},
+        {"no interface set", std::nullopt, DiscoveryOutcome::NoInterfaceSet, false},
+        {"no HID interfaces at all", std::vector<FakeInterface>{}, DiscoveryOutcome::NotFound, false},
         {"only other devices",
          std::vector{OtherDevice(L"kbd"), OtherDevice(L"pad", 0x045E, 0x028E), OtherDevice(L"wine1"),
                      OtherDevice(L"wine2")},
-         DiscoveryOutcome::notFound, false},
+         DiscoveryOutcome::NotFound, false},
         {"the mouse after other devices",
          std::vector{OtherDevice(L"kbd"), MousePointer(), MouseEvent(), MouseCommand()},
-         DiscoveryOutcome::found, true},
+         DiscoveryOutcome::Found, true},
         {"an unreadable interface before the mouse", std::vector{Unreadable(), MouseEvent(), MouseCommand()},
-         DiscoveryOutcome::interfaceUnreadable, false},
+         DiscoveryOutcome::InterfaceUnreadable, false},
         {"an unprobeable interface before the mouse",
-         std::vector{Unprobeable(), MouseEvent(), MouseCommand()}, DiscoveryOutcome::probeFailed, false},
+         std::vector{Unprobeable(), MouseEvent(), MouseCommand()}, DiscoveryOutcome::ProbeFailed, false},
         {"another device without attributes is skipped",
-         std::vector{WithoutAttributes(OtherDevice(L"odd")), MouseCommand()}, DiscoveryOutcome::found, false},
+         std::vector{WithoutAttributes(OtherDevice(L"odd")), MouseCommand()}, DiscoveryOutcome::Found, false},
         {"the same vendor with another product", std::vector{OtherDevice(L"sibling", kMouseVendorId, 0xA0F5)},
-         DiscoveryOutcome::notFound, false},
+         DiscoveryOutcome::NotFound, false},
         {"the mouse's pointer collection without capabilities",
          std::vector{WithoutCaps(MousePointer()), MouseEvent(), MouseCommand()},
-         DiscoveryOutcome::capabilitiesUnreadable, false},
+         DiscoveryOutcome::CapabilitiesUnreadable, false},
         {"the command interface without capabilities", std::vector{MouseEvent(), WithoutCaps(MouseCommand())},
-         DiscoveryOutcome::capabilitiesUnreadable, true},
+         DiscoveryOutcome::CapabilitiesUnreadable, true},
         {"the event interface cannot be opened", std::vector{Unopenable(MouseEvent()), MouseCommand()},
-         DiscoveryOutcome::eventOpenFailed, false},
+         DiscoveryOutcome::EventOpenFailed, false},
         {"the command interface cannot be opened", std::vector{MouseEvent(), Unopenable(MouseCommand())},
-         DiscoveryOutcome::commandOpenFailed, true},
+         DiscoveryOutcome::CommandOpenFailed, true},
         {"the event interface after the command interface", std::vector{MouseCommand(), MouseEvent()},
-         DiscoveryOutcome::found, false},
+         DiscoveryOutcome::Found, false},
         {"an unopenable event interface after the command interface",
-         std::vector{MouseCommand(), Unopenable(MouseEvent())}, DiscoveryOutcome::found, false},
-        {"the event interface alone", std::vector{MousePointer(), MouseEvent()}, DiscoveryOutcome::notFound,
+         std::vector{MouseCommand(), Unopenable(MouseEvent())}, DiscoveryOutcome::Found, false},
+        {"the event interface alone", std::vector{MousePointer(), MouseEvent()}, DiscoveryOutcome::NotFound,
          true},
         {"a vendor collection with an 8-byte feature report is not the command interface",
-         std::vector{MouseCollection(L"almost", {0xFF00, 0xFF00, 65, 65, 8})}, DiscoveryOutcome::notFound,
+         std::vector{MouseCollection(L"almost", {0xFF00, 0xFF00, 65, 65, 8})}, DiscoveryOutcome::NotFound,
          false},
         {"an event collection without input reports is not the event interface",
          std::vector{MouseCollection(L"mute", {0x0001, 0xFF01, 0, 0, 0}), MouseCommand()},
-         DiscoveryOutcome::found, false},
+         DiscoveryOutcome::Found, false},
     };
     for (const DiscoveryCase& c : cases) {
         ScriptedHidBus bus;
@@ -99,15 +99,15 @@ TEST(Discovery, EndsAsTheInterfacesDictate) {
         const DiscoveryOutcome outcome = DiscoverDevice(bus, link);
 
         EXPECT_EQ(outcome, c.outcome) << c.what;
-        EXPECT_EQ(link.connected, c.outcome == DiscoveryOutcome::found) << c.what;
-        EXPECT_EQ(link.commandHandle != nullptr, c.outcome == DiscoveryOutcome::found) << c.what;
+        EXPECT_EQ(link.connected, c.outcome == DiscoveryOutcome::Found) << c.what;
+        EXPECT_EQ(link.commandHandle != nullptr, c.outcome == DiscoveryOutcome::Found) << c.what;
         EXPECT_EQ(link.eventHandle != nullptr, c.eventOpened) << c.what;
         EXPECT_EQ(bus.openProbes, 0) << c.what << ": a probe was left open";
         EXPECT_EQ(bus.openSets, 0) << c.what << ": the interface set was not freed";
         ScriptedHidBus again;
         again.interfaces = c.interfaces;
         DeviceLink other;
-        EXPECT_EQ(Discover(again, other), c.outcome == DiscoveryOutcome::found) << c.what;
+        EXPECT_EQ(Discover(again, other), c.outcome == DiscoveryOutcome::Found) << c.what;
     }
 }
 
@@ -167,8 +167,8 @@ TEST(Discovery, TellsTheObserverWhatEachInterfaceIs) {
         roles.push_back(examined.role);
         capsRead.push_back(examined.caps.has_value());
     });
-    EXPECT_THAT(roles, ElementsAre(InterfaceRole::otherDevice, InterfaceRole::otherCollection,
-                                   InterfaceRole::eventInterface, InterfaceRole::commandInterface));
+    EXPECT_THAT(roles, ElementsAre(InterfaceRole::OtherDevice, InterfaceRole::OtherCollection,
+                                   InterfaceRole::EventInterface, InterfaceRole::CommandInterface));
     EXPECT_THAT(capsRead, ElementsAre(false, true, true, true));
 }
 

@@ -52,10 +52,10 @@ TEST_F(SimulatedMouseTest, ListsItsThreeInterfacesInTheChosenOrder) {
         std::vector<SimulatedInterface> order;
         bool eventOpened;
     } cases[] = {
-        {{pointer, event, command}, true},
-        {{event, pointer, command}, true},
-        {{command, event, pointer}, false},
-        {{pointer, command, event}, false},
+        {{Pointer, Event, Command}, true},
+        {{Event, Pointer, Command}, true},
+        {{Command, Event, Pointer}, false},
+        {{Pointer, Command, Event}, false},
     };
     for (const Case& c : cases) {
         bus.SetInterfaceOrder(c.order);

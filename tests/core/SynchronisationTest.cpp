@@ -125,7 +125,7 @@ TEST_F(Synchronisation, FullWriteOfAProfileNumberBeyondTheSixSendsAndSavesNothin
 TEST_F(Synchronisation, SaveWritesRefreshesTheAppliedCopyAndAppliesThePointerSettings) {
     auto context = Context();
     int waits = 0;
-    EXPECT_EQ(SaveToMouse(context, sync, [&] { ++waits; }), SaveOutcome::written);
+    EXPECT_EQ(SaveToMouse(context, sync, [&] { ++waits; }), SaveOutcome::Written);
     EXPECT_EQ(waits, 1);
     EXPECT_TRUE(sync.saveBusy);
     EXPECT_EQ(applied, settings);
@@ -136,15 +136,15 @@ TEST_F(Synchronisation, SaveWritesRefreshesTheAppliedCopyAndAppliesThePointerSet
 
 TEST_F(Synchronisation, TwoSavesWithinTheBusyPeriodWriteOnce) {
     auto context = Context();
-    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::written);
+    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::Written);
     const std::size_t afterFirst = mouse.Log().Lines().size();
     settings.dpiLevel[0] = 99;
-    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::ignoredWhileBusy);
+    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::IgnoredWhileBusy);
     EXPECT_EQ(mouse.Log().Lines().size(), afterFirst);
     EXPECT_NE(applied, settings);
 
     sync.saveBusy = false;  // the busy period is over
-    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::written);
+    EXPECT_EQ(SaveToMouse(context, sync), SaveOutcome::Written);
     EXPECT_EQ(mouse.Log().Lines().size(), 2 * afterFirst);
     EXPECT_EQ(applied, settings);
 }
@@ -153,7 +153,7 @@ TEST_F(Synchronisation, SaveWithoutTheMouseSendsAndSavesNothingButStartsTheBusyP
     link.connected = false;
     auto context = Context();
     int waits = 0;
-    EXPECT_EQ(SaveToMouse(context, sync, [&] { ++waits; }), SaveOutcome::noMouse);
+    EXPECT_EQ(SaveToMouse(context, sync, [&] { ++waits; }), SaveOutcome::NoMouse);
     EXPECT_TRUE(sync.saveBusy);
     EXPECT_EQ(waits, 0);
     EXPECT_TRUE(mouse.Log().Lines().empty());

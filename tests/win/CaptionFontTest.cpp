@@ -81,7 +81,7 @@ bool Blank(const std::vector<std::uint32_t>& cell) {
 
 TEST(CaptionFont, SimplifiedChineseCaptionsRenderAsCharactersNotBoxes) {
     const TextCatalogue texts = TextCatalogueFor(Language::SimplifiedChinese);
-    const UniqueFont font(CaptionFont(FontWindow::mainWindow, Language::SimplifiedChinese, ReportedOsVersion()));
+    const UniqueFont font(CaptionFont(FontWindow::MainWindow, Language::SimplifiedChinese, ReportedOsVersion()));
     ASSERT_NE(font.Get(), nullptr);
     // U+0378 is no character at all: every font draws its missing-glyph box for it.
     const std::wstring text = texts.buttonAssignmentTitle + texts.exit + L"\u0378";
@@ -101,7 +101,7 @@ TEST(CaptionFont, SimplifiedChineseCaptionsRenderAsCharactersNotBoxes) {
 }
 
 TEST(CaptionFont, CreatesTheFaceItWasAskedFor) {
-    const FontChoice choice = CaptionFont(FontWindow::mainWindow, Language::TraditionalChinese, OsVersion{6, 1});
+    const FontChoice choice = CaptionFont(FontWindow::MainWindow, Language::TraditionalChinese, OsVersion{6, 1});
     const UniqueFont font(choice);
     LOGFONTW made{};
     ASSERT_NE(GetObjectW(font.Get(), sizeof(made), &made), 0);

@@ -135,7 +135,7 @@ std::vector<std::wstring> ListedPaths(HidBus& bus) {
     if (!set) return paths;
     for (std::uint32_t index = 0;; ++index) {
         const ListedInterface listed = set->Interface(index);
-        if (listed.status != ListedInterface::Status::present) break;
+        if (listed.status != ListedInterface::Status::Present) break;
         paths.push_back(listed.path);
     }
     return paths;
@@ -178,7 +178,7 @@ TEST(WinHidBus, DiscoveryFindsNoMouseAndLeavesEveryProbeClosed) {
     const DWORD handlesAfter = ProcessHandleCount();
 
     ASSERT_GT(handlesBefore, 0u) << "the system counts the process's handles";
-    EXPECT_EQ(outcome, DiscoveryOutcome::notFound);
+    EXPECT_EQ(outcome, DiscoveryOutcome::NotFound);
     EXPECT_EQ(examined.size(), listed);
     EXPECT_EQ(bus.probesOpened, static_cast<int>(listed));
     EXPECT_EQ(bus.open, 0);

@@ -190,7 +190,7 @@ struct BroadcastCase {
     bool reconnects;
 };
 
-const std::wstring kCommandPath = SimulatedBus::PathOf(SimulatedInterface::command);
+const std::wstring kCommandPath = SimulatedBus::PathOf(SimulatedInterface::Command);
 const std::wstring kMixedCasePath =
     L"\\\\?\\HID#Vid_04d9&Pid_a0f4&Col02#7&1f2e3d4c&0&0001#{4d1e55b2-f16f-11cf-88cb-001111000030}";
 const std::wstring kLowerCasePath =
@@ -394,7 +394,7 @@ TEST_F(MainWindowDevice, BroadcastsOfOnePlugInAreAnsweredOnce) {
     Open();
     simulated.Plug();
     const int searchesBefore = bus.searches;
-    for (SimulatedInterface which : {SimulatedInterface::pointer, SimulatedInterface::event, SimulatedInterface::command}) {
+    for (SimulatedInterface which : {SimulatedInterface::Pointer, SimulatedInterface::Event, SimulatedInterface::Command}) {
         Broadcast arrival(SimulatedBus::PathOf(which));
         SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, arrival.Param());
     }

@@ -74,7 +74,7 @@ protected:
     // The mouse arrives: the bus finds it and the window hears of it as the system tells it.
     void PlugTheMouseIn() {
         bus.Plug();
-        const std::wstring name = SimulatedBus::PathOf(SimulatedInterface::command);
+        const std::wstring name = SimulatedBus::PathOf(SimulatedInterface::Command);
         std::vector<std::uint64_t> storage((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + name.size() * 2) / 8 + 2);
         auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage.data());
         broadcast->dbcc_size = static_cast<DWORD>(sizeof(*broadcast) + name.size() * sizeof(wchar_t));

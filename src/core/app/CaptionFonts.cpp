@@ -12,29 +12,29 @@ constexpr int kNormal = 400;
 constexpr int kBold = 700;
 
 FontChoice SimplifiedChinese(FontWindow window, OsVersion version) {
-    if (window == FontWindow::colourDialog) return {kNewSongti, 14, kNormal};
-    if (window == FontWindow::colourDialogButtons) return {kNewSongti, 13, 0};
+    if (window == FontWindow::ColourDialog) return {kNewSongti, 14, kNormal};
+    if (window == FontWindow::ColourDialogButtons) return {kNewSongti, 13, 0};
     return {IsWindows8OrLater(version) ? kHeiti : kSongti, 13, kNormal};
 }
 
 FontChoice TraditionalChinese(FontWindow window) {
-    if (window == FontWindow::colourDialogButtons) return {kHeiti, 13, 0};
+    if (window == FontWindow::ColourDialogButtons) return {kHeiti, 13, 0};
     return {kHeiti, 14, kNormal};
 }
 
 FontChoice English(FontWindow window) {
     switch (window) {
-        case FontWindow::mainWindow:
+        case FontWindow::MainWindow:
             return {kEnglishFace, 10, 0};
-        case FontWindow::dialog:
+        case FontWindow::Dialog:
             return {kEnglishFace, 10, kNormal};
-        case FontWindow::macroAssignment:
+        case FontWindow::MacroAssignment:
             return {kEnglishFace, 10, kBold};
-        case FontWindow::profileManager:
+        case FontWindow::ProfileManager:
             return {kEnglishFace, 12, kNormal};
-        case FontWindow::colourDialog:
+        case FontWindow::ColourDialog:
             return {kEnglishFace, 14, kNormal};
-        case FontWindow::colourDialogButtons:
+        case FontWindow::ColourDialogButtons:
             return {kEnglishFace, 12, 0};
     }
     return {kEnglishFace, 10, 0};

@@ -22,12 +22,12 @@ struct FontChoice {
 
 // The windows that create a caption font of their own.
 enum class FontWindow {
-    mainWindow,            // CVarnixDlg
-    dialog,                // CComboDialog, CSingleDialog, CHelpDialog, CMacroProgramDialog
-    macroAssignment,       // CMacroDialog
-    profileManager,        // CConfigDialog
-    colourDialog,          // CSelctColor
-    colourDialogButtons,   // CSelctColor's two text buttons
+    MainWindow,            // CVarnixDlg
+    Dialog,                // CComboDialog, CSingleDialog, CHelpDialog, CMacroProgramDialog
+    MacroAssignment,       // CMacroDialog
+    ProfileManager,        // CConfigDialog
+    ColourDialog,          // CSelctColor
+    ColourDialogButtons,   // CSelctColor's two text buttons
 };
 
 // The operating system's version as its version query reports it.

@@ -11,28 +11,28 @@ bool NamesTheMouse(std::wstring_view name) {
 }  // namespace
 
 DeviceChange ClassifyDeviceChange(std::uint32_t eventType, std::uint32_t deviceType, std::wstring_view name) {
-    if (deviceType != kDeviceInterfaceBroadcast || !NamesTheMouse(name)) return DeviceChange::ignore;
-    if (eventType == kDeviceArrival) return DeviceChange::arrival;
-    if (eventType == kDeviceRemoveComplete) return DeviceChange::removal;
-    return DeviceChange::ignore;
+    if (deviceType != kDeviceInterfaceBroadcast || !NamesTheMouse(name)) return DeviceChange::Ignore;
+    if (eventType == kDeviceArrival) return DeviceChange::Arrival;
+    if (eventType == kDeviceRemoveComplete) return DeviceChange::Removal;
+    return DeviceChange::Ignore;
 }
 
 DeviceChange CombineDeviceChanges(DeviceChange gathered, DeviceChange next) {
-    if (gathered == DeviceChange::arrival || next == DeviceChange::arrival) return DeviceChange::arrival;
-    if (gathered == DeviceChange::removal || next == DeviceChange::removal) return DeviceChange::removal;
-    return DeviceChange::ignore;
+    if (gathered == DeviceChange::Arrival || next == DeviceChange::Arrival) return DeviceChange::Arrival;
+    if (gathered == DeviceChange::Removal || next == DeviceChange::Removal) return DeviceChange::Removal;
+    return DeviceChange::Ignore;
 }
 
 DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered) {
     DeviceChangeResponse response;
-    if (change == DeviceChange::ignore) return response;
+    if (change == DeviceChange::Ignore) return response;
     if (!discovered) {
         response.notice = kMouseNotDetectedEvent;
-        response.hideWindow = change == DeviceChange::arrival;
+        response.hideWindow = change == DeviceChange::Arrival;
         return response;
     }
     response.connected = true;
-    if (change == DeviceChange::arrival) {
+    if (change == DeviceChange::Arrival) {
         response.notice = kMouseDetectedEvent;
         response.reconnect = true;
     }

@@ -15,7 +15,7 @@ inline constexpr std::uint32_t kDeviceInterfaceBroadcast = 5;
 inline constexpr std::uint8_t kMouseDetectedEvent = 14;
 inline constexpr std::uint8_t kMouseNotDetectedEvent = 15;
 
-enum class DeviceChange { ignore, arrival, removal };
+enum class DeviceChange { Ignore, Arrival, Removal };
 
 // Arrival or removal of one of the mouse's interfaces, judged from the broadcast's event type, the
 // header's device type and the interface name. The name must contain "Vid_04d9&Pid_a0f4" or

@@ -16,10 +16,10 @@ void Report(const DiscoveryObserver& observer, const ExaminedInterface& examined
 // Examines one listed interface. Returns an outcome when the search ends here, nothing to go on.
 std::optional<DiscoveryOutcome> Examine(HidBus& bus, DeviceLink& link, const std::wstring& path,
                                         const DiscoveryObserver& observer) {
-    ExaminedInterface examined{path, std::nullopt, std::nullopt, InterfaceRole::otherDevice};
+    ExaminedInterface examined{path, std::nullopt, std::nullopt, InterfaceRole::OtherDevice};
     link.devicePath = path;
     std::unique_ptr<HidProbe> probe = bus.OpenProbe(path);
-    if (!probe) return DiscoveryOutcome::probeFailed;
+    if (!probe) return DiscoveryOutcome::ProbeFailed;
     examined.attributes = probe->Attributes();
     if (!examined.attributes || !IsMouse(*examined.attributes)) {
         Report(observer, examined);
@@ -27,26 +27,26 @@ std::optional<DiscoveryOutcome> Examine(HidBus& bus, DeviceLink& link, const std
     }
     examined.caps = probe->Capabilities();
     probe.reset();
-    if (!examined.caps) return DiscoveryOutcome::capabilitiesUnreadable;
+    if (!examined.caps) return DiscoveryOutcome::CapabilitiesUnreadable;
     examined.role = ClassifyInterface(*examined.attributes, *examined.caps);
     Report(observer, examined);
 
-    if (examined.role == InterfaceRole::eventInterface) {
+    if (examined.role == InterfaceRole::EventInterface) {
         std::unique_ptr<EventChannel> event = bus.OpenEventChannel(path);
-        if (!event) return DiscoveryOutcome::eventOpenFailed;
+        if (!event) return DiscoveryOutcome::EventOpenFailed;
         link.eventHandle = std::move(event);
         link.eventInputReportLength = examined.caps->inputReportLength;
         return std::nullopt;
     }
-    if (examined.role == InterfaceRole::commandInterface) {
+    if (examined.role == InterfaceRole::CommandInterface) {
         std::unique_ptr<CommandChannel> command = bus.OpenCommandChannel(path);
-        if (!command) return DiscoveryOutcome::commandOpenFailed;
+        if (!command) return DiscoveryOutcome::CommandOpenFailed;
         link.commandHandle = std::move(command);
         link.commandOutputReportLength = examined.caps->outputReportLength;
         link.commandInputReportLength = examined.caps->inputReportLength;
         link.featureReportLength = examined.caps->featureReportLength;
         link.connected = true;
-        return DiscoveryOutcome::found;
+        return DiscoveryOutcome::Found;
     }
     return std::nullopt;
 }
@@ -58,32 +58,32 @@ bool IsMouse(const HidAttributes& attributes) {
 }
 
 InterfaceRole ClassifyInterface(const HidAttributes& attributes, const HidCaps& caps) {
-    if (!IsMouse(attributes)) return InterfaceRole::otherDevice;
+    if (!IsMouse(attributes)) return InterfaceRole::OtherDevice;
     if (caps.usage == kEventUsage && caps.usagePage == kEventUsagePage && caps.inputReportLength != 0)
-        return InterfaceRole::eventInterface;
+        return InterfaceRole::EventInterface;
     if (caps.usage == kCommandUsage && caps.usagePage == kCommandUsagePage &&
         caps.featureReportLength == kCommandFeatureReportLength)
-        return InterfaceRole::commandInterface;
-    return InterfaceRole::otherCollection;
+        return InterfaceRole::CommandInterface;
+    return InterfaceRole::OtherCollection;
 }
 
 DiscoveryOutcome DiscoverDevice(HidBus& bus, DeviceLink& link, const DiscoveryObserver& observer) {
     std::unique_ptr<HidInterfaceSet> interfaces = bus.PresentInterfaces();
-    if (!interfaces) return DiscoveryOutcome::noInterfaceSet;
+    if (!interfaces) return DiscoveryOutcome::NoInterfaceSet;
     // The command interface of an earlier search is replaced by this one's, or is gone with the
     // mouse; keeping it open would leak it.
     link.commandHandle.reset();
     for (std::uint32_t index = 0;; ++index) {
         const ListedInterface listed = interfaces->Interface(index);
-        if (listed.status == ListedInterface::Status::endOfList) return DiscoveryOutcome::notFound;
-        if (listed.status == ListedInterface::Status::unreadable)
-            return DiscoveryOutcome::interfaceUnreadable;
+        if (listed.status == ListedInterface::Status::EndOfList) return DiscoveryOutcome::NotFound;
+        if (listed.status == ListedInterface::Status::Unreadable)
+            return DiscoveryOutcome::InterfaceUnreadable;
         if (auto outcome = Examine(bus, link, listed.path, observer)) return *outcome;
     }
 }
 
 bool Discover(HidBus& bus, DeviceLink& link) {
-    return DiscoverDevice(bus, link) == DiscoveryOutcome::found;
+    return DiscoverDevice(bus, link) == DiscoveryOutcome::Found;
 }
 
 }  // namespace ravix

@@ -15,10 +15,10 @@ inline constexpr std::uint16_t kMouseProductId = 0xA0F4;
 
 // What an interface of the bus turned out to be.
 enum class InterfaceRole {
-    otherDevice,       // not the mouse (its capabilities are not read)
-    otherCollection,   // the mouse's, but neither of the two below (e.g. its pointer collection)
-    eventInterface,    // usage page 0xFF01, usage 1, input reports
-    commandInterface,  // usage page 0xFF00, usage 0xFF00, 9-byte feature reports
+    OtherDevice,       // not the mouse (its capabilities are not read)
+    OtherCollection,   // the mouse's, but neither of the two below (e.g. its pointer collection)
+    EventInterface,    // usage page 0xFF01, usage 1, input reports
+    CommandInterface,  // usage page 0xFF00, usage 0xFF00, 9-byte feature reports
 };
 
 InterfaceRole ClassifyInterface(const HidAttributes& attributes, const HidCaps& caps);
@@ -26,14 +26,14 @@ bool IsMouse(const HidAttributes& attributes);
 
 // How a search ended; only `found` leaves the command interface open.
 enum class DiscoveryOutcome {
-    found,
-    noInterfaceSet,          // the platform could not list the HID interfaces
-    notFound,                // the list ended without the command interface
-    interfaceUnreadable,     // an interface's device path could not be read
-    probeFailed,             // an interface could not be opened even without access rights
-    capabilitiesUnreadable,  // the mouse's preparsed data could not be read or was invalid
-    eventOpenFailed,
-    commandOpenFailed,
+    Found,
+    NoInterfaceSet,          // the platform could not list the HID interfaces
+    NotFound,                // the list ended without the command interface
+    InterfaceUnreadable,     // an interface's device path could not be read
+    ProbeFailed,             // an interface could not be opened even without access rights
+    CapabilitiesUnreadable,  // the mouse's preparsed data could not be read or was invalid
+    EventOpenFailed,
+    CommandOpenFailed,
 };
 
 // One interface as the search saw it, for diagnostics (ravixctl devices, debug output).
@@ -41,7 +41,7 @@ struct ExaminedInterface {
     std::wstring path;
     std::optional<HidAttributes> attributes;  // nothing when they could not be read
     std::optional<HidCaps> caps;              // read only for the mouse's interfaces
-    InterfaceRole role = InterfaceRole::otherDevice;
+    InterfaceRole role = InterfaceRole::OtherDevice;
 };
 
 using DiscoveryObserver = std::function<void(const ExaminedInterface&)>;

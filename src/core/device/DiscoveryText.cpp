@@ -15,13 +15,13 @@ std::string Hex4(std::uint16_t value) {
 
 std::string_view DescribeRole(InterfaceRole role) {
     switch (role) {
-        case InterfaceRole::otherDevice:
+        case InterfaceRole::OtherDevice:
             return "not the mouse";
-        case InterfaceRole::otherCollection:
+        case InterfaceRole::OtherCollection:
             return "mouse, other collection";
-        case InterfaceRole::eventInterface:
+        case InterfaceRole::EventInterface:
             return "mouse, event interface";
-        case InterfaceRole::commandInterface:
+        case InterfaceRole::CommandInterface:
             return "mouse, command interface";
     }
     return "";
@@ -51,21 +51,21 @@ std::string DescribeInterface(const ExaminedInterface& examined) {
 
 std::string_view DescribeOutcome(DiscoveryOutcome outcome) {
     switch (outcome) {
-        case DiscoveryOutcome::found:
+        case DiscoveryOutcome::Found:
             return "mouse found";
-        case DiscoveryOutcome::noInterfaceSet:
+        case DiscoveryOutcome::NoInterfaceSet:
             return "mouse not found: the HID interfaces could not be listed";
-        case DiscoveryOutcome::notFound:
+        case DiscoveryOutcome::NotFound:
             return "mouse not found";
-        case DiscoveryOutcome::interfaceUnreadable:
+        case DiscoveryOutcome::InterfaceUnreadable:
             return "mouse not found: the path of an interface could not be read";
-        case DiscoveryOutcome::probeFailed:
+        case DiscoveryOutcome::ProbeFailed:
             return "mouse not found: an interface could not be opened to be examined";
-        case DiscoveryOutcome::capabilitiesUnreadable:
+        case DiscoveryOutcome::CapabilitiesUnreadable:
             return "mouse not found: the capabilities of one of its interfaces could not be read";
-        case DiscoveryOutcome::eventOpenFailed:
+        case DiscoveryOutcome::EventOpenFailed:
             return "mouse not found: its event interface could not be opened";
-        case DiscoveryOutcome::commandOpenFailed:
+        case DiscoveryOutcome::CommandOpenFailed:
             return "mouse not found: its command interface could not be opened";
     }
     return "";

@@ -40,11 +40,11 @@ public:
 // One entry of the list of present HID interfaces.
 struct ListedInterface {
     enum class Status {
-        present,     // `path` holds the interface's device path
-        endOfList,   // no more interfaces, or the enumeration itself failed
-        unreadable,  // the interface exists but its device path could not be read
+        Present,     // `path` holds the interface's device path
+        EndOfList,   // no more interfaces, or the enumeration itself failed
+        Unreadable,  // the interface exists but its device path could not be read
     };
-    Status status = Status::endOfList;
+    Status status = Status::EndOfList;
     std::wstring path;
 };
 

@@ -56,13 +56,13 @@ bool FullWrite(MouseConnection mouse, CurrentProfileFiles files, const ProfileSe
 
 SaveOutcome SaveToMouse(SynchronisationContext& context, SynchronisationState& sync,
                         const std::function<void()>& beforeWrite) {
-    if (sync.saveBusy) return SaveOutcome::ignoredWhileBusy;
+    if (sync.saveBusy) return SaveOutcome::IgnoredWhileBusy;
     sync.saveBusy = true;
-    if (!context.mouse.link.connected) return SaveOutcome::noMouse;
+    if (!context.mouse.link.connected) return SaveOutcome::NoMouse;
     if (beforeWrite) beforeWrite();
     FullWrite(context.mouse, context.files, context.records.settings, context.records.image);
     AfterWrite(context);
-    return SaveOutcome::written;
+    return SaveOutcome::Written;
 }
 
 bool ResetToFactory(SynchronisationContext& context) {

@@ -57,9 +57,9 @@ bool FullWrite(MouseConnection mouse, CurrentProfileFiles files, const ProfileSe
                DeviceImage& image);
 
 enum class SaveOutcome {
-    ignoredWhileBusy,  // a Save of the last two seconds is still busy
-    noMouse,           // the busy period started; nothing was sent or saved
-    written,
+    IgnoredWhileBusy,  // a Save of the last two seconds is still busy
+    NoMouse,           // the busy period started; nothing was sent or saved
+    Written,
 };
 
 // The Save button. `beforeWrite` runs right before the write starts (the window shows its wait

@@ -134,7 +134,7 @@ private:
     HICON m_hIcon = nullptr;
     DEV_BROADCAST_DEVICEINTERFACE_W m_deviceFilter{};
     HDEVNOTIFY m_deviceNotification = nullptr;
-    DeviceChange m_gatheredChange = DeviceChange::ignore;
+    DeviceChange m_gatheredChange = DeviceChange::Ignore;
 
     Language m_language = Language::English;
     TextCatalogue m_texts;

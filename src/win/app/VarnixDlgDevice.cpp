@@ -76,7 +76,7 @@ LRESULT CVarnixDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
     if (!header) return TRUE;
     const DeviceChange change = ClassifyDeviceChange(static_cast<std::uint32_t>(wParam),
                                                      header->dbch_devicetype, InterfaceName(*header));
-    if (change == DeviceChange::ignore) return TRUE;
+    if (change == DeviceChange::Ignore) return TRUE;
     m_gatheredChange = CombineDeviceChanges(m_gatheredChange, change);
     SetTimer(m_hWnd, kSettleTimer, kSettleMs, &SettleDeviceChanges);
     return TRUE;
@@ -84,8 +84,8 @@ LRESULT CVarnixDlg::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CVarnixDlg::OnSettleDeviceChanges(WPARAM, LPARAM) {
     KillTimer(m_hWnd, kSettleTimer);
-    const DeviceChange change = std::exchange(m_gatheredChange, DeviceChange::ignore);
-    if (change != DeviceChange::ignore) AnswerDeviceChange(change);
+    const DeviceChange change = std::exchange(m_gatheredChange, DeviceChange::Ignore);
+    if (change != DeviceChange::Ignore) AnswerDeviceChange(change);
     return 0;
 }
 

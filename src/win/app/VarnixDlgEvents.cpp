@@ -44,7 +44,7 @@ void CVarnixDlg::FillTextCatalogue(const std::wstring& languageCode) {
 }
 
 void CVarnixDlg::CreateCaptionFont() {
-    m_captionFont = UniqueFont(CaptionFont(FontWindow::mainWindow, m_language, ReportedOsVersion()));
+    m_captionFont = UniqueFont(CaptionFont(FontWindow::MainWindow, m_language, ReportedOsVersion()));
 }
 
 void CVarnixDlg::AddTrayIcon() {

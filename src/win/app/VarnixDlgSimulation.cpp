@@ -48,7 +48,7 @@ std::optional<std::uint8_t> MacroKeyOf(std::string_view argument) {
 }  // namespace
 
 void CVarnixDlg::AnnounceSimulatedInterfaces(WPARAM eventType) {
-    for (SimulatedInterface which : {SimulatedInterface::pointer, SimulatedInterface::event, SimulatedInterface::command}) {
+    for (SimulatedInterface which : {SimulatedInterface::Pointer, SimulatedInterface::Event, SimulatedInterface::Command}) {
         InterfaceBroadcast broadcast(SimulatedBus::PathOf(which));
         SendMessageW(m_hWnd, WM_DEVICECHANGE, eventType, broadcast.Param());
     }

@@ -158,7 +158,7 @@ void CVarnixDlg::SaveToMouse() {
         ShowWaitCursor(m_hWnd);
         SetTimer(m_hWnd, kSaveCursorTimer, kWaitCursorMs, nullptr);
     });
-    if (outcome != SaveOutcome::ignoredWhileBusy) SetTimer(m_hWnd, kSaveBusyTimer, kSaveBusyMs, nullptr);
+    if (outcome != SaveOutcome::IgnoredWhileBusy) SetTimer(m_hWnd, kSaveBusyTimer, kSaveBusyMs, nullptr);
 }
 
 void CVarnixDlg::ResetToFactory() {

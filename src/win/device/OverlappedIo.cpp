@@ -7,7 +7,7 @@ std::optional<DWORD> TransferOverlapped(HANDLE file, HANDLE event, IoDirection d
     OVERLAPPED overlapped{};
     overlapped.hEvent = event;
     ResetEvent(event);
-    const BOOL started = direction == IoDirection::read
+    const BOOL started = direction == IoDirection::Read
                              ? ReadFile(file, buffer, length, nullptr, &overlapped)
                              : WriteFile(file, buffer, length, nullptr, &overlapped);
     if (!started && GetLastError() != ERROR_IO_PENDING) return std::nullopt;

@@ -11,7 +11,7 @@ namespace ravix::win {
 // transfer still pending then is cancelled, and the cancellation is waited for, so that the buffer
 // and `event` are free again when this returns. Returns the bytes transferred, or nothing when the
 // transfer failed, was cancelled or timed out.
-enum class IoDirection { read, write };
+enum class IoDirection { Read, Write };
 
 // A `cancelEvent`, when given, ends the wait early as the time-out would.
 std::optional<DWORD> TransferOverlapped(HANDLE file, HANDLE event, IoDirection direction, void* buffer,

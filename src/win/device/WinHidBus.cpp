@@ -50,19 +50,19 @@ public:
         SP_DEVICE_INTERFACE_DATA data{};
         data.cbSize = sizeof(data);
         if (!SetupDiEnumDeviceInterfaces(set_, nullptr, &kHidInterfaceClass, index, &data))
-            return {ListedInterface::Status::endOfList, {}};
+            return {ListedInterface::Status::EndOfList, {}};
 
         DWORD size = 0;
         SetupDiGetDeviceInterfaceDetailW(set_, &data, nullptr, 0, &size, nullptr);
         if (size < sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W))
-            return {ListedInterface::Status::unreadable, {}};
+            return {ListedInterface::Status::Unreadable, {}};
         // Held in 8-byte units so that the record is aligned as the system expects.
         std::vector<std::uint64_t> buffer((size + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
         auto* detail = reinterpret_cast<SP_DEVICE_INTERFACE_DETAIL_DATA_W*>(buffer.data());
         detail->cbSize = sizeof(SP_DEVICE_INTERFACE_DETAIL_DATA_W);
         if (!SetupDiGetDeviceInterfaceDetailW(set_, &data, detail, size, nullptr, nullptr))
-            return {ListedInterface::Status::unreadable, {}};
-        return {ListedInterface::Status::present, detail->DevicePath};
+            return {ListedInterface::Status::Unreadable, {}};
+        return {ListedInterface::Status::Present, detail->DevicePath};
     }
 
 private:
@@ -144,14 +144,14 @@ bool WinCommandChannel::GetFeature(std::span<std::uint8_t> report) {
 
 bool WinCommandChannel::WriteReport(std::span<const std::uint8_t> report) {
     std::vector<std::uint8_t> copy(report.begin(), report.end());
-    const auto written = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::write, copy.data(),
+    const auto written = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::Write, copy.data(),
                                             static_cast<DWORD>(copy.size()), kWriteTimeoutMs);
     return written == copy.size();
 }
 
 std::optional<std::size_t> WinCommandChannel::ReadReport(std::span<std::uint8_t> report,
                                                          std::uint32_t timeoutMs) {
-    const auto read = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::read, report.data(),
+    const auto read = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::Read, report.data(),
                                          static_cast<DWORD>(report.size()), timeoutMs);
     if (!read) return std::nullopt;
     return *read;
@@ -159,7 +159,7 @@ std::optional<std::size_t> WinCommandChannel::ReadReport(std::span<std::uint8_t>
 
 std::optional<std::size_t> WinEventChannel::ReadReport(std::span<std::uint8_t> report,
                                                        std::uint32_t timeoutMs) {
-    const auto read = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::read, report.data(),
+    const auto read = TransferOverlapped(file_.Get(), ioEvent_.Get(), IoDirection::Read, report.data(),
                                          static_cast<DWORD>(report.size()), timeoutMs, cancelEvent_.Get());
     if (!read) return std::nullopt;
     return *read;

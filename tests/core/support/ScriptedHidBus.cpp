@@ -21,7 +21,7 @@ public:
         : interfaces_(interfaces), counted_(counter) {}
 
     ListedInterface Interface(std::uint32_t index) override {
-        if (index >= interfaces_.size()) return {ListedInterface::Status::endOfList, {}};
+        if (index >= interfaces_.size()) return {ListedInterface::Status::EndOfList, {}};
         return {interfaces_[index].status, interfaces_[index].path};
     }
 

@@ -14,7 +14,7 @@ namespace ravix::testing_support {
 // One interface of a scripted bus and how each step of examining it goes.
 struct FakeInterface {
     std::wstring path;
-    ListedInterface::Status status = ListedInterface::Status::present;
+    ListedInterface::Status status = ListedInterface::Status::Present;
     bool probeOpens = true;
     std::optional<HidAttributes> attributes;
     std::optional<HidCaps> caps;  // nothing: the preparsed data cannot be read
@@ -24,7 +24,7 @@ struct FakeInterface {
 inline FakeInterface OtherDevice(std::wstring path, std::uint16_t vendor = 0x046D,
                                  std::uint16_t product = 0xC077) {
     return {std::move(path),
-            ListedInterface::Status::present,
+            ListedInterface::Status::Present,
             true,
             HidAttributes{vendor, product, 1},
             HidCaps{0x0002, 0x0001, 5, 0, 0},
@@ -33,7 +33,7 @@ inline FakeInterface OtherDevice(std::wstring path, std::uint16_t vendor = 0x046
 
 inline FakeInterface MouseCollection(std::wstring path, HidCaps caps) {
     return {std::move(path),
-            ListedInterface::Status::present,
+            ListedInterface::Status::Present,
             true,
             HidAttributes{kMouseVendorId, kMouseProductId, 1},
             caps,
