@@ -2,7 +2,7 @@
 
 #include "../fakes/RecordingNotifier.h"
 #include "../fakes/RecordingPointerSettings.h"
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
 
 namespace ravix {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/PointerSettings.h"
+#include "core/platform/PointerSettings.h"
 
 namespace ravix {
 

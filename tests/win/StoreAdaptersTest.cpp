@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
 #include "core/store/ProfileSettings.h"
 #include "tests/fakes/RecordingNotifier.h"
 #include "win/editor/WinPointerSettings.h"
