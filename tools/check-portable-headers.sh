@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a portable source (core, simulated mouse, ravixctl) includes a Windows header.
+# Fails when a portable source (core, simulated mouse, ravixctl) includes a Windows header, or when a
+# core source reaches another folder by a relative path, which would slip past the per-folder
+# libraries that keep the subsystem order.
 set -u
 root=${1:-$(dirname "$0")/..}
 hits=$(grep -rnE '#\s*include\s*[<"](windows|winuser|windef|winbase|hidsdi|hidpi|setupapi|gdiplus|shellapi|commdlg|commctrl|dbt|objbase|olectl)\.h' \
@@ -10,3 +12,10 @@ if [ -n "$hits" ]; then
     exit 1
 fi
 echo "portable sources are free of Windows headers"
+hits=$(grep -rnE '#\s*include\s*"\.\./' "$root/src/core" 2>/dev/null)
+if [ -n "$hits" ]; then
+    echo "Relative includes across core folders (include \"core/<folder>/...\"):"
+    echo "$hits"
+    exit 1
+fi
+echo "core sources include other folders only through their libraries"
