@@ -38,9 +38,9 @@ class LibraryFile {
 public:
     explicit LibraryFile(bool asTheProgramWritesIt) {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        folder_ = std::filesystem::temp_directory_path() / ("ravix-bench-" + std::to_string(stamp));
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "record.ini").wstring();
+        m_folder = std::filesystem::temp_directory_path() / ("ravix-bench-" + std::to_string(stamp));
+        std::filesystem::create_directories(m_folder);
+        m_path = (m_folder / "record.ini").wstring();
         const std::wstring text = TwelveFullRecordings();
         std::vector<std::uint8_t> bytes;
         if (asTheProgramWritesIt) {
@@ -51,17 +51,17 @@ public:
             const std::string utf8 = Utf8FromWide(text);
             bytes.assign(utf8.begin(), utf8.end());
         }
-        ReplaceFileAtomically(path_, bytes);
+        ReplaceFileAtomically(m_path, bytes);
     }
     ~LibraryFile() {
         std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        std::filesystem::remove_all(m_folder, ignored);
     }
-    const std::wstring& path() const { return path_; }
+    const std::wstring& path() const { return m_path; }
 
 private:
-    std::filesystem::path folder_;
-    std::wstring path_;
+    std::filesystem::path m_folder;
+    std::wstring m_path;
 };
 
 // The whole OK path: file to image.

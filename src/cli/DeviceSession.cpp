@@ -7,26 +7,26 @@ namespace ravix {
 std::unique_ptr<DeviceSession> DeviceSession::Open(bool simulate, CliContext& context) {
     std::unique_ptr<DeviceSession> session(new DeviceSession);
     if (simulate) {
-        session->mouse_ = std::make_unique<SimulatedMouse>();
-        session->ownedBus_ = std::make_unique<SimulatedBus>(*session->mouse_);
-        session->log_ = &session->mouse_->Log();
-        session->bus_ = session->ownedBus_.get();
+        session->m_mouse = std::make_unique<SimulatedMouse>();
+        session->m_ownedBus = std::make_unique<SimulatedBus>(*session->m_mouse);
+        session->m_log = &session->m_mouse->Log();
+        session->m_bus = session->m_ownedBus.get();
     } else {
-        if (context.openSystemBus) session->ownedBus_ = context.openSystemBus();
-        if (!session->ownedBus_) {
+        if (context.openSystemBus) session->m_ownedBus = context.openSystemBus();
+        if (!session->m_ownedBus) {
             context.err << "ravixctl: no HID bus is available on this platform yet; "
                            "use --simulate to talk to the simulated mouse\n";
             return nullptr;
         }
-        session->tracingBus_ = std::make_unique<TracingHidBus>(*session->ownedBus_, session->ownLog_);
-        session->bus_ = session->tracingBus_.get();
+        session->m_tracingBus = std::make_unique<TracingHidBus>(*session->m_ownedBus, session->m_ownLog);
+        session->m_bus = session->m_tracingBus.get();
     }
-    session->clock_ = std::make_unique<TracingClock>(context.clock, *session->log_);
+    session->m_clock = std::make_unique<TracingClock>(context.clock, *session->m_log);
     return session;
 }
 
 void DeviceSession::PrintLog(std::ostream& stream) const {
-    for (const std::string& line : log_->Lines()) stream << line << '\n';
+    for (const std::string& line : m_log->Lines()) stream << line << '\n';
 }
 
 }  // namespace ravix

@@ -15,23 +15,23 @@ public:
     // Nothing, after a message on err, when the platform has no HID bus.
     static std::unique_ptr<DeviceSession> Open(bool simulate, CliContext& context);
 
-    HidBus& Bus() { return *bus_; }
-    Clock& TracedClock() { return *clock_; }
-    const TransferLog& Log() const { return *log_; }
-    SimulatedMouse* Mouse() { return mouse_.get(); }  // only with --simulate
+    HidBus& Bus() { return *m_bus; }
+    Clock& TracedClock() { return *m_clock; }
+    const TransferLog& Log() const { return *m_log; }
+    SimulatedMouse* Mouse() { return m_mouse.get(); }  // only with --simulate
 
     void PrintLog(std::ostream& stream) const;
 
 private:
     DeviceSession() = default;
 
-    std::unique_ptr<SimulatedMouse> mouse_;
-    std::unique_ptr<HidBus> ownedBus_;
-    std::unique_ptr<TracingHidBus> tracingBus_;
-    TransferLog ownLog_;
-    TransferLog* log_ = &ownLog_;
-    HidBus* bus_ = nullptr;
-    std::unique_ptr<TracingClock> clock_;
+    std::unique_ptr<SimulatedMouse> m_mouse;
+    std::unique_ptr<HidBus> m_ownedBus;
+    std::unique_ptr<TracingHidBus> m_tracingBus;
+    TransferLog m_ownLog;
+    TransferLog* m_log = &m_ownLog;
+    HidBus* m_bus = nullptr;
+    std::unique_ptr<TracingClock> m_clock;
 };
 
 }  // namespace ravix

@@ -61,7 +61,7 @@ std::optional<OperandAndSwitches> SplitOperand(CliArguments arguments, CliContex
 }
 
 void StreamNotifier::ShowMessage(const std::wstring& text, const std::wstring& caption) {
-    stream_ << "ravixctl: " << ToUtf8(caption) << ": " << ToUtf8(text) << '\n';
+    m_stream << "ravixctl: " << ToUtf8(caption) << ": " << ToUtf8(text) << '\n';
 }
 
 }  // namespace ravix

@@ -35,11 +35,11 @@ std::optional<OperandAndSwitches> SplitOperand(CliArguments arguments, CliContex
 // Message boxes become lines on err.
 class StreamNotifier final : public Notifier {
 public:
-    explicit StreamNotifier(std::ostream& stream) : stream_(stream) {}
+    explicit StreamNotifier(std::ostream& stream) : m_stream(stream) {}
     void ShowMessage(const std::wstring& text, const std::wstring& caption) override;
 
 private:
-    std::ostream& stream_;
+    std::ostream& m_stream;
 };
 
 }  // namespace ravix

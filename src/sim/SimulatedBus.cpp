@@ -12,92 +12,92 @@ constexpr std::uint16_t kDeviceVersion = 0x0100;
 
 class SimulatedInterfaceSet final : public HidInterfaceSet {
 public:
-    explicit SimulatedInterfaceSet(std::vector<std::wstring> paths) : paths_(std::move(paths)) {}
+    explicit SimulatedInterfaceSet(std::vector<std::wstring> paths) : m_paths(std::move(paths)) {}
 
     ListedInterface Interface(std::uint32_t index) override {
-        if (index >= paths_.size()) return {ListedInterface::Status::EndOfList, {}};
-        return {ListedInterface::Status::Present, paths_[index]};
+        if (index >= m_paths.size()) return {ListedInterface::Status::EndOfList, {}};
+        return {ListedInterface::Status::Present, m_paths[index]};
     }
 
 private:
-    std::vector<std::wstring> paths_;
+    std::vector<std::wstring> m_paths;
 };
 
 class SimulatedProbe final : public HidProbe {
 public:
-    explicit SimulatedProbe(HidCaps caps) : caps_(caps) {}
+    explicit SimulatedProbe(HidCaps caps) : m_caps(caps) {}
 
     std::optional<HidAttributes> Attributes() override {
         return HidAttributes{kMouseVendorId, kMouseProductId, kDeviceVersion};
     }
-    std::optional<HidCaps> Capabilities() override { return caps_; }
+    std::optional<HidCaps> Capabilities() override { return m_caps; }
 
 private:
-    HidCaps caps_;
+    HidCaps m_caps;
 };
 
 class SimulatedCommandChannel final : public CommandChannel {
 public:
     SimulatedCommandChannel(SimulatedMouse& mouse, const SimulatedBus& bus, std::uint32_t generation)
-        : mouse_(mouse), bus_(bus), generation_(generation) {}
+        : m_mouse(mouse), m_bus(bus), m_generation(generation) {}
 
     bool SetFeature(std::span<const std::uint8_t> report) override {
-        return bus_.Reaches(generation_) && mouse_.ReceiveFeature(report);
+        return m_bus.Reaches(m_generation) && m_mouse.ReceiveFeature(report);
     }
     bool GetFeature(std::span<std::uint8_t> report) override {
-        return bus_.Reaches(generation_) && mouse_.AnswerFeature(report);
+        return m_bus.Reaches(m_generation) && m_mouse.AnswerFeature(report);
     }
     bool WriteReport(std::span<const std::uint8_t> report) override {
-        return bus_.Reaches(generation_) && mouse_.ReceiveOutputReport(report);
+        return m_bus.Reaches(m_generation) && m_mouse.ReceiveOutputReport(report);
     }
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t) override {
-        if (!bus_.Reaches(generation_)) return std::nullopt;
-        return mouse_.SendInputReport(report);
+        if (!m_bus.Reaches(m_generation)) return std::nullopt;
+        return m_mouse.SendInputReport(report);
     }
 
 private:
-    SimulatedMouse& mouse_;
-    const SimulatedBus& bus_;
-    std::uint32_t generation_;
+    SimulatedMouse& m_mouse;
+    const SimulatedBus& m_bus;
+    std::uint32_t m_generation;
 };
 
 class SimulatedEventChannel final : public EventChannel {
 public:
     SimulatedEventChannel(SimulatedMouse& mouse, const SimulatedBus& bus, std::uint32_t generation)
-        : mouse_(mouse), bus_(bus), generation_(generation) {}
+        : m_mouse(mouse), m_bus(bus), m_generation(generation) {}
 
     // Waits like a read on the real interface: until the mouse reports an event, the mouse is
     // unplugged, or the read is cancelled.
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
-        return mouse_.WaitForEventReport(report, timeoutMs, [this] { return cancelled_ || !bus_.Reaches(generation_); });
+        return m_mouse.WaitForEventReport(report, timeoutMs, [this] { return m_cancelled || !m_bus.Reaches(m_generation); });
     }
 
     void Cancel() override {
-        cancelled_ = true;
-        mouse_.WakeEventReaders();
+        m_cancelled = true;
+        m_mouse.WakeEventReaders();
     }
-    void AllowReads() override { cancelled_ = false; }
+    void AllowReads() override { m_cancelled = false; }
 
 private:
-    SimulatedMouse& mouse_;
-    const SimulatedBus& bus_;
-    std::uint32_t generation_;
-    std::atomic<bool> cancelled_ = false;
+    SimulatedMouse& m_mouse;
+    const SimulatedBus& m_bus;
+    std::uint32_t m_generation;
+    std::atomic<bool> m_cancelled = false;
 };
 
 }  // namespace
 
-SimulatedBus::SimulatedBus(SimulatedMouse& mouse) : mouse_(mouse) {}
+SimulatedBus::SimulatedBus(SimulatedMouse& mouse) : m_mouse(mouse) {}
 
 void SimulatedBus::Plug() {
-    if (plugged_) return;
-    plugged_ = true;
-    ++generation_;
+    if (m_plugged) return;
+    m_plugged = true;
+    ++m_generation;
 }
 
 void SimulatedBus::Unplug() {
-    plugged_ = false;
-    mouse_.WakeEventReaders();  // a read waiting on the mouse fails, as on a real unplug
+    m_plugged = false;
+    m_mouse.WakeEventReaders();  // a read waiting on the mouse fails, as on a real unplug
 }
 
 std::wstring SimulatedBus::PathOf(SimulatedInterface which) {
@@ -124,14 +124,14 @@ HidCaps SimulatedBus::CapsOf(SimulatedInterface which) {
 
 std::unique_ptr<HidInterfaceSet> SimulatedBus::PresentInterfaces() {
     std::vector<std::wstring> paths;
-    if (plugged_)
-        for (SimulatedInterface which : order_) paths.push_back(PathOf(which));
+    if (m_plugged)
+        for (SimulatedInterface which : m_order) paths.push_back(PathOf(which));
     return std::make_unique<SimulatedInterfaceSet>(std::move(paths));
 }
 
 std::optional<SimulatedInterface> SimulatedBus::Find(const std::wstring& path) const {
-    if (!plugged_) return std::nullopt;
-    for (SimulatedInterface which : order_)
+    if (!m_plugged) return std::nullopt;
+    for (SimulatedInterface which : m_order)
         if (PathOf(which) == path) return which;
     return std::nullopt;
 }
@@ -145,12 +145,12 @@ std::unique_ptr<HidProbe> SimulatedBus::OpenProbe(const std::wstring& path) {
 std::unique_ptr<CommandChannel> SimulatedBus::OpenCommandChannel(const std::wstring& path) {
     if (Find(path) != SimulatedInterface::Command) return nullptr;
     return std::make_unique<TracingCommandChannel>(
-        std::make_unique<SimulatedCommandChannel>(mouse_, *this, generation_), mouse_.Log());
+        std::make_unique<SimulatedCommandChannel>(m_mouse, *this, m_generation), m_mouse.Log());
 }
 
 std::unique_ptr<EventChannel> SimulatedBus::OpenEventChannel(const std::wstring& path) {
     if (Find(path) != SimulatedInterface::Event) return nullptr;
-    return std::make_unique<SimulatedEventChannel>(mouse_, *this, generation_);
+    return std::make_unique<SimulatedEventChannel>(m_mouse, *this, m_generation);
 }
 
 }  // namespace ravix

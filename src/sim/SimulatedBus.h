@@ -22,13 +22,13 @@ class SimulatedBus final : public HidBus {
 public:
     explicit SimulatedBus(SimulatedMouse& mouse);
 
-    void SetInterfaceOrder(std::vector<SimulatedInterface> order) { order_ = std::move(order); }
+    void SetInterfaceOrder(std::vector<SimulatedInterface> order) { m_order = std::move(order); }
     void Plug();
     void Unplug();
-    bool Plugged() const { return plugged_; }
+    bool Plugged() const { return m_plugged; }
 
     // True while a channel opened at `generation` still reaches the mouse.
-    bool Reaches(std::uint32_t generation) const { return plugged_ && generation == generation_; }
+    bool Reaches(std::uint32_t generation) const { return m_plugged && generation == m_generation; }
 
     static std::wstring PathOf(SimulatedInterface which);
     static HidCaps CapsOf(SimulatedInterface which);
@@ -41,12 +41,12 @@ public:
 private:
     std::optional<SimulatedInterface> Find(const std::wstring& path) const;
 
-    SimulatedMouse& mouse_;
-    std::vector<SimulatedInterface> order_{SimulatedInterface::Pointer, SimulatedInterface::Event,
+    SimulatedMouse& m_mouse;
+    std::vector<SimulatedInterface> m_order{SimulatedInterface::Pointer, SimulatedInterface::Event,
                                            SimulatedInterface::Command};
     // Read by the listener thread through the event channel.
-    std::atomic<bool> plugged_ = true;
-    std::atomic<std::uint32_t> generation_ = 0;
+    std::atomic<bool> m_plugged = true;
+    std::atomic<std::uint32_t> m_generation = 0;
 };
 
 }  // namespace ravix

@@ -28,25 +28,25 @@ class SimulatedMouse {
 public:
     SimulatedMouse();
 
-    std::span<const std::uint8_t, kDeviceImageSize> Memory() const { return memory_; }
-    std::span<std::uint8_t, kDeviceImageSize> Memory() { return memory_; }
+    std::span<const std::uint8_t, kDeviceImageSize> Memory() const { return m_memory; }
+    std::span<std::uint8_t, kDeviceImageSize> Memory() { return m_memory; }
     std::span<const std::uint8_t, kDeviceBlockSize> ProfileBlock(std::size_t profile) const;
     std::span<const std::uint8_t, kDeviceBlockSize> ButtonMap() const;
     std::span<const std::uint8_t, kDeviceBlockSize> MacroSlot(std::size_t slot) const;
 
-    std::uint8_t CurrentProfile() const { return memory_[kHeaderCurrentProfile]; }
+    std::uint8_t CurrentProfile() const { return m_memory[kHeaderCurrentProfile]; }
     void SetCurrentProfile(std::uint8_t profile);
 
     // Frames whose checksum did not match; the mouse ignores them.
-    std::size_t RejectedFrames() const { return rejectedFrames_; }
+    std::size_t RejectedFrames() const { return m_rejectedFrames; }
 
     // A silent mouse takes commands but answers no feature report and sends no input report.
-    void SetAnswering(bool answering) { answering_ = answering; }
+    void SetAnswering(bool answering) { m_answering = answering; }
 
     // The mouse's own buttons.
     void PressDpiButton();  // cycles stages 1..4 and reports the new stage
     void SelectMacroKey(std::uint8_t key);
-    std::uint8_t DpiStage() const { return dpiStage_; }
+    std::uint8_t DpiStage() const { return m_dpiStage; }
 
     // The host's transfers on the command interface.
     bool ReceiveFeature(std::span<const std::uint8_t> report);
@@ -63,7 +63,7 @@ public:
                                                   const std::function<bool()>& giveUp);
     void WakeEventReaders();
 
-    TransferLog& Log() { return log_; }
+    TransferLog& Log() { return m_log; }
 
 private:
     using DataReport = std::array<std::uint8_t, kSimCommandReportLength>;
@@ -83,17 +83,17 @@ private:
     void QueueBlock(std::size_t offset);
     void QueueEvent(std::uint8_t code, std::uint8_t value);
 
-    std::array<std::uint8_t, kDeviceImageSize> memory_{};
-    std::size_t rejectedFrames_ = 0;
-    bool answering_ = true;
-    std::uint8_t dpiStage_ = 1;
-    CommandFrame reply_{};
-    std::optional<PendingWrite> pendingWrite_;
-    std::deque<DataReport> inputReports_;
-    std::mutex eventMutex_;
-    std::condition_variable eventArrived_;
-    std::deque<EventReport> eventReports_;  // guarded by eventMutex_
-    TransferLog log_;
+    std::array<std::uint8_t, kDeviceImageSize> m_memory{};
+    std::size_t m_rejectedFrames = 0;
+    bool m_answering = true;
+    std::uint8_t m_dpiStage = 1;
+    CommandFrame m_reply{};
+    std::optional<PendingWrite> m_pendingWrite;
+    std::deque<DataReport> m_inputReports;
+    std::mutex m_eventMutex;
+    std::condition_variable m_eventArrived;
+    std::deque<EventReport> m_eventReports;  // guarded by m_eventMutex
+    TransferLog m_log;
 };
 
 }  // namespace ravix

@@ -19,16 +19,16 @@ class ProfileFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
-        folder_ =
+        m_folder =
             std::filesystem::temp_directory_path() /
             ("ravix-profiles-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
              "-" + std::to_string(counter++));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    std::wstring Path(const std::wstring& name) const { return folder_.wstring() + L"/" + name; }
+    std::wstring Path(const std::wstring& name) const { return m_folder.wstring() + L"/" + name; }
 
     // A configuration file of `size` bytes holding `settings` after the first-run flag.
     void WriteConfig(const std::wstring& name, const ProfileSettings& settings, std::uint8_t firstRun = 1,
@@ -37,11 +37,11 @@ protected:
         const auto body = BytesOf(settings);
         bytes.insert(bytes.end(), body.begin(), body.end());
         bytes.resize(size, 0);
-        ASSERT_EQ(files_.Replace(Path(name), bytes), 0);
+        ASSERT_EQ(m_files.Replace(Path(name), bytes), 0);
     }
 
     std::vector<std::uint8_t> Contents(const std::wstring& name) const {
-        return files_.Read(Path(name), 1u << 20).bytes;
+        return m_files.Read(Path(name), 1u << 20).bytes;
     }
 
     // The settings stored in a configuration file the program wrote (flag 1, exact size).
@@ -58,10 +58,10 @@ protected:
     void WriteList(const std::vector<std::wstring>& names, const std::wstring& current,
                    const std::wstring& count) {
         for (std::size_t i = 0; i < names.size(); ++i) {
-            ini_.WriteString(Path(L"str.ini"), L"Profile", L"Item" + std::to_wstring(i), names[i]);
+            m_ini.WriteString(Path(L"str.ini"), L"Profile", L"Item" + std::to_wstring(i), names[i]);
         }
-        ini_.WriteString(Path(L"str.ini"), L"Profile", L"CurProfileName", current);
-        ini_.WriteString(Path(L"str.ini"), L"Profile", L"ItemCount", count);
+        m_ini.WriteString(Path(L"str.ini"), L"Profile", L"CurProfileName", current);
+        m_ini.WriteString(Path(L"str.ini"), L"Profile", L"ItemCount", count);
     }
 
     // A settings record whose every byte tells which file it came from.
@@ -72,12 +72,12 @@ protected:
         return settings;
     }
 
-    ProfileFilePorts Ports() { return {Path(L"Velmar Ravix Driver.exe"), ini_, files_, notifier_}; }
+    ProfileFilePorts Ports() { return {Path(L"Velmar Ravix Driver.exe"), m_ini, m_files, m_notifier}; }
 
-    std::filesystem::path folder_;
-    PortableIniFile ini_;
-    PortableBinaryFiles files_;
-    FakeNotifier notifier_;
+    std::filesystem::path m_folder;
+    PortableIniFile m_ini;
+    PortableBinaryFiles m_files;
+    FakeNotifier m_notifier;
 };
 
 }  // namespace ravix

@@ -6,61 +6,61 @@ namespace {
 // Counts itself in and out of `counter`.
 class Counted {
 public:
-    explicit Counted(int& counter) : counter_(counter) { ++counter_; }
-    ~Counted() { --counter_; }
+    explicit Counted(int& counter) : m_counter(counter) { ++m_counter; }
+    ~Counted() { --m_counter; }
     Counted(const Counted&) = delete;
     Counted& operator=(const Counted&) = delete;
 
 private:
-    int& counter_;
+    int& m_counter;
 };
 
 class FakeSet final : public HidInterfaceSet {
 public:
     FakeSet(const std::vector<FakeInterface>& interfaces, int& counter)
-        : interfaces_(interfaces), counted_(counter) {}
+        : m_interfaces(interfaces), m_counted(counter) {}
 
     ListedInterface Interface(std::uint32_t index) override {
-        if (index >= interfaces_.size()) return {ListedInterface::Status::EndOfList, {}};
-        return {interfaces_[index].status, interfaces_[index].path};
+        if (index >= m_interfaces.size()) return {ListedInterface::Status::EndOfList, {}};
+        return {m_interfaces[index].status, m_interfaces[index].path};
     }
 
 private:
-    std::vector<FakeInterface> interfaces_;
-    Counted counted_;
+    std::vector<FakeInterface> m_interfaces;
+    Counted m_counted;
 };
 
 class FakeProbe final : public HidProbe {
 public:
-    FakeProbe(const FakeInterface& script, int& counter) : script_(script), counted_(counter) {}
+    FakeProbe(const FakeInterface& script, int& counter) : m_script(script), m_counted(counter) {}
 
-    std::optional<HidAttributes> Attributes() override { return script_.attributes; }
-    std::optional<HidCaps> Capabilities() override { return script_.caps; }
+    std::optional<HidAttributes> Attributes() override { return m_script.attributes; }
+    std::optional<HidCaps> Capabilities() override { return m_script.caps; }
 
 private:
-    FakeInterface script_;
-    Counted counted_;
+    FakeInterface m_script;
+    Counted m_counted;
 };
 
 class CountedCommandChannel final : public CommandChannel {
 public:
-    explicit CountedCommandChannel(int& counter) : counted_(counter) {}
+    explicit CountedCommandChannel(int& counter) : m_counted(counter) {}
 
-    bool SetFeature(std::span<const std::uint8_t> report) override { return inner_.SetFeature(report); }
-    bool GetFeature(std::span<std::uint8_t> report) override { return inner_.GetFeature(report); }
-    bool WriteReport(std::span<const std::uint8_t> report) override { return inner_.WriteReport(report); }
+    bool SetFeature(std::span<const std::uint8_t> report) override { return m_inner.SetFeature(report); }
+    bool GetFeature(std::span<std::uint8_t> report) override { return m_inner.GetFeature(report); }
+    bool WriteReport(std::span<const std::uint8_t> report) override { return m_inner.WriteReport(report); }
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
-        return inner_.ReadReport(report, timeoutMs);
+        return m_inner.ReadReport(report, timeoutMs);
     }
 
 private:
-    FakeCommandChannel inner_;
-    Counted counted_;
+    FakeCommandChannel m_inner;
+    Counted m_counted;
 };
 
 class CountedEventChannel final : public EventChannel {
 public:
-    explicit CountedEventChannel(int& counter) : counted_(counter) {}
+    explicit CountedEventChannel(int& counter) : m_counted(counter) {}
 
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t>, std::uint32_t) override {
         return std::nullopt;
@@ -69,7 +69,7 @@ public:
     void AllowReads() override {}
 
 private:
-    Counted counted_;
+    Counted m_counted;
 };
 
 }  // namespace

@@ -25,12 +25,12 @@ public:
 // A transfer log kept in memory.
 class TransferLog final : public TransferSink {
 public:
-    void Record(std::string_view line) override { lines_.emplace_back(line); }
-    const std::vector<std::string>& Lines() const { return lines_; }
-    void Clear() { lines_.clear(); }
+    void Record(std::string_view line) override { m_lines.emplace_back(line); }
+    const std::vector<std::string>& Lines() const { return m_lines; }
+    void Clear() { m_lines.clear(); }
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<std::string> m_lines;
 };
 
 // "NAME B0 B1 ..." with two-digit upper-case hex bytes.
@@ -47,40 +47,40 @@ public:
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override;
 
 private:
-    std::unique_ptr<CommandChannel> inner_;
-    TransferSink& sink_;
+    std::unique_ptr<CommandChannel> m_inner;
+    TransferSink& m_sink;
 };
 
 // A bus whose command channels log their transfers, for tracing the real mouse.
 class TracingHidBus final : public HidBus {
 public:
-    TracingHidBus(HidBus& inner, TransferSink& sink) : inner_(inner), sink_(sink) {}
+    TracingHidBus(HidBus& inner, TransferSink& sink) : m_inner(inner), m_sink(sink) {}
 
-    std::unique_ptr<HidInterfaceSet> PresentInterfaces() override { return inner_.PresentInterfaces(); }
-    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override { return inner_.OpenProbe(path); }
+    std::unique_ptr<HidInterfaceSet> PresentInterfaces() override { return m_inner.PresentInterfaces(); }
+    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override { return m_inner.OpenProbe(path); }
     std::unique_ptr<CommandChannel> OpenCommandChannel(const std::wstring& path) override;
     std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
-        return inner_.OpenEventChannel(path);
+        return m_inner.OpenEventChannel(path);
     }
 
 private:
-    HidBus& inner_;
-    TransferSink& sink_;
+    HidBus& m_inner;
+    TransferSink& m_sink;
 };
 
 // A clock that logs every pause before taking it.
 class TracingClock final : public Clock {
 public:
-    TracingClock(Clock& inner, TransferSink& sink) : inner_(inner), sink_(sink) {}
+    TracingClock(Clock& inner, TransferSink& sink) : m_inner(inner), m_sink(sink) {}
 
     void Sleep(std::uint32_t milliseconds) override;
-    std::uint32_t TickCount() override { return inner_.TickCount(); }
-    void BeginFinePauses() override { inner_.BeginFinePauses(); }
-    void EndFinePauses() override { inner_.EndFinePauses(); }
+    std::uint32_t TickCount() override { return m_inner.TickCount(); }
+    void BeginFinePauses() override { m_inner.BeginFinePauses(); }
+    void EndFinePauses() override { m_inner.EndFinePauses(); }
 
 private:
-    Clock& inner_;
-    TransferSink& sink_;
+    Clock& m_inner;
+    TransferSink& m_sink;
 };
 
 }  // namespace ravix

@@ -4,7 +4,7 @@ namespace ravix {
 
 const LayoutKey* TableKeyboardLayout::KeyOfVirtualKey(std::uint32_t virtualKey) const {
     if (virtualKey == 0) return nullptr;
-    for (const auto& key : keys_)
+    for (const auto& key : m_keys)
         if (key.virtualKey == virtualKey) return &key;
     return nullptr;
 }
@@ -15,7 +15,7 @@ std::uint32_t TableKeyboardLayout::VirtualKeyToScanCode(std::uint32_t virtualKey
 }
 
 std::uint32_t TableKeyboardLayout::ScanCodeToVirtualKey(std::uint32_t scanCode) const {
-    for (const auto& key : keys_)
+    for (const auto& key : m_keys)
         if (!key.extended && key.scanCode == scanCode) return key.virtualKey;
     return 0;
 }
@@ -30,7 +30,7 @@ std::optional<std::uint16_t> TableKeyboardLayout::UnshiftedCharacter(std::uint32
 std::wstring TableKeyboardLayout::KeystrokeName(std::uint32_t keystrokeFlags) const {
     const auto scanCode = static_cast<std::uint8_t>(keystrokeFlags >> 16);
     const bool extended = (keystrokeFlags >> 24) & 1;
-    for (const auto& key : keys_) {
+    for (const auto& key : m_keys) {
         if (key.scanCode != scanCode || key.extended != extended) continue;
         if (!key.name.empty()) return std::wstring(key.name);
         wchar_t c = key.character;

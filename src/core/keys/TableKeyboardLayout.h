@@ -21,7 +21,7 @@ struct LayoutKey {
 // that two keys produce (Enter and keypad Enter) maps to the one listed first.
 class TableKeyboardLayout : public KeyboardLayout {
 public:
-    explicit TableKeyboardLayout(std::span<const LayoutKey> keys) : keys_(keys) {}
+    explicit TableKeyboardLayout(std::span<const LayoutKey> keys) : m_keys(keys) {}
 
     std::uint32_t VirtualKeyToScanCode(std::uint32_t virtualKey) const override;
     std::uint32_t ScanCodeToVirtualKey(std::uint32_t scanCode) const override;
@@ -29,12 +29,12 @@ public:
                                                     std::uint32_t scanCode) const override;
     std::wstring KeystrokeName(std::uint32_t keystrokeFlags) const override;
 
-    std::span<const LayoutKey> keys() const { return keys_; }
+    std::span<const LayoutKey> keys() const { return m_keys; }
 
 private:
     const LayoutKey* KeyOfVirtualKey(std::uint32_t virtualKey) const;
 
-    std::span<const LayoutKey> keys_;
+    std::span<const LayoutKey> m_keys;
 };
 
 }  // namespace ravix

@@ -44,14 +44,14 @@ std::vector<std::wstring> ItemLines(const std::vector<IniEntry>& entries, std::s
 }  // namespace
 
 bool MacroLibrary::Exists() const {
-    return ini_.FileExists(path_);
+    return m_ini.FileExists(m_path);
 }
 
 std::vector<std::wstring> MacroLibrary::List() const {
     std::vector<std::wstring> names;
     if (!Exists()) return names;
     std::size_t scanned = 0;
-    for (std::wstring& name : ini_.SectionNames(path_)) {
+    for (std::wstring& name : m_ini.SectionNames(m_path)) {
         // An empty name would end the list of names.
         if (name.empty()) break;
         scanned += name.size() + 1;
@@ -63,7 +63,7 @@ std::vector<std::wstring> MacroLibrary::List() const {
 
 StoredMacro MacroLibrary::Load(const std::wstring& name) const {
     // One read of the section rather than one read of the file per key.
-    const std::vector<IniEntry> entries = ini_.ReadSection(path_, name);
+    const std::vector<IniEntry> entries = m_ini.ReadSection(m_path, name);
     StoredMacro macro;
     macro.name = name;
     macro.macroLoopTimes = FindIniValue(entries, kMacroLoopTimes);
@@ -77,15 +77,15 @@ StoredMacro MacroLibrary::Load(const std::wstring& name) const {
 bool MacroLibrary::WriteAll(const StoredMacro& macro) {
     // Checked before the old section goes, so that a name the file cannot hold loses nothing.
     if (!IsStorableIniSection(macro.name)) return false;
-    bool written = ini_.DeleteSection(path_, macro.name);
-    written = written && ini_.WriteString(path_, macro.name, kDelayTimeSelStatus,
+    bool written = m_ini.DeleteSection(m_path, macro.name);
+    written = written && m_ini.WriteString(m_path, macro.name, kDelayTimeSelStatus,
                                           std::to_wstring(macro.delayTimeSelStatus));
-    written = written && ini_.WriteString(path_, macro.name, kLoopTimeSelStatus,
+    written = written && m_ini.WriteString(m_path, macro.name, kLoopTimeSelStatus,
                                           std::to_wstring(macro.loopTimeSelStatus));
-    written = written && ini_.WriteString(path_, macro.name, kMacroLoopTimes, macro.macroLoopTimes);
-    written = written && ini_.WriteString(path_, macro.name, kItemCount, std::to_wstring(macro.items.size()));
+    written = written && m_ini.WriteString(m_path, macro.name, kMacroLoopTimes, macro.macroLoopTimes);
+    written = written && m_ini.WriteString(m_path, macro.name, kItemCount, std::to_wstring(macro.items.size()));
     for (std::size_t i = 0; written && i < macro.items.size(); ++i)
-        written = ini_.WriteString(path_, macro.name, ItemKey(i), StorableIniValue(macro.items[i]));
+        written = m_ini.WriteString(m_path, macro.name, ItemKey(i), StorableIniValue(macro.items[i]));
     return written;
 }
 
@@ -95,18 +95,18 @@ bool MacroLibrary::Save(const StoredMacro& macro) {
 }
 
 bool MacroLibrary::WriteRepeatCount(const std::wstring& name, std::uint16_t count) {
-    return ini_.WriteString(path_, name, kMacroLoopTimes, std::to_wstring(count));
+    return m_ini.WriteString(m_path, name, kMacroLoopTimes, std::to_wstring(count));
 }
 
 bool MacroLibrary::Delete(const std::wstring& name) {
-    return ini_.DeleteSection(path_, name);
+    return m_ini.DeleteSection(m_path, name);
 }
 
 bool MacroLibrary::Rename(const std::wstring& oldName, const std::wstring& newName) {
     if (!Exists() || !IsStorableIniSection(newName)) return false;
     StoredMacro macro = Load(oldName);
     macro.name = newName;
-    if (!ini_.DeleteSection(path_, oldName)) return false;
+    if (!m_ini.DeleteSection(m_path, oldName)) return false;
     return WriteAll(macro);
 }
 

@@ -20,7 +20,7 @@ inline constexpr std::size_t kMacroListScanChars = 255;
 // moves it to the end of the file.
 class MacroLibrary {
 public:
-    MacroLibrary(IniFile& ini, std::wstring path) : ini_(ini), path_(std::move(path)) {}
+    MacroLibrary(IniFile& ini, std::wstring path) : m_ini(ini), m_path(std::move(path)) {}
 
     bool Exists() const;
 
@@ -43,13 +43,13 @@ public:
     // at once, so nothing is lost if no later save follows.
     bool Rename(const std::wstring& oldName, const std::wstring& newName);
 
-    const std::wstring& path() const { return path_; }
+    const std::wstring& path() const { return m_path; }
 
 private:
     bool WriteAll(const StoredMacro& macro);
 
-    IniFile& ini_;
-    std::wstring path_;
+    IniFile& m_ini;
+    std::wstring m_path;
 };
 
 // The twelve slot images of a library: its first twelve macros in file order. A missing file or an

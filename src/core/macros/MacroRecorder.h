@@ -48,16 +48,16 @@ public:
 
     RecorderStep OnKeystroke(const RecordedKeystroke& keystroke, std::uint32_t tickMs, bool recordDelays);
 
-    bool recording() const { return recording_; }
-    RecordingState state() const { return state_; }
-    const std::wstring& lastKeyName() const { return lastKeyName_; }
+    bool recording() const { return m_recording; }
+    RecordingState state() const { return m_state; }
+    const std::wstring& lastKeyName() const { return m_lastKeyName; }
 
 private:
-    std::uint32_t eventCount_ = 0;
-    RecordingState state_ = RecordingState::Started;
-    bool recording_ = false;
-    std::wstring lastKeyName_;
-    std::uint32_t lastTick_ = 0;
+    std::uint32_t m_eventCount = 0;
+    RecordingState m_state = RecordingState::Started;
+    bool m_recording = false;
+    std::wstring m_lastKeyName;
+    std::uint32_t m_lastTick = 0;
 };
 
 }  // namespace ravix

@@ -26,13 +26,13 @@ public:
 // Fine pauses for as long as it lives.
 class FinePausesScope {
 public:
-    explicit FinePausesScope(Clock& clock) : clock_(clock) { clock_.BeginFinePauses(); }
-    ~FinePausesScope() { clock_.EndFinePauses(); }
+    explicit FinePausesScope(Clock& clock) : m_clock(clock) { m_clock.BeginFinePauses(); }
+    ~FinePausesScope() { m_clock.EndFinePauses(); }
     FinePausesScope(const FinePausesScope&) = delete;
     FinePausesScope& operator=(const FinePausesScope&) = delete;
 
 private:
-    Clock& clock_;
+    Clock& m_clock;
 };
 
 }  // namespace ravix

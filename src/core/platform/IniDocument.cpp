@@ -82,12 +82,12 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
     IniDocument document;
     std::wstring text;
     if (bytes.empty()) {
-        document.encoding_ = Encoding::New;
+        document.m_encoding = Encoding::New;
     } else if (StartsWith(bytes, {0xFF, 0xFE})) {
-        document.encoding_ = Encoding::Utf16Le;
+        document.m_encoding = Encoding::Utf16Le;
         text = WideFromUtf16(bytes.subspan(2), false);
     } else if (StartsWith(bytes, {0xFE, 0xFF})) {
-        document.encoding_ = Encoding::Utf16Be;
+        document.m_encoding = Encoding::Utf16Be;
         text = WideFromUtf16(bytes.subspan(2), true);
     } else {
         const bool marked = StartsWith(bytes, {0xEF, 0xBB, 0xBF});
@@ -96,19 +96,19 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
         // Text without a mark is taken as UTF-8 when it is well-formed UTF-8 (which plain ASCII
         // is), and as the Western code page otherwise.
         std::optional<std::wstring> utf8 = WideFromUtf8(body);
-        document.encoding_ = marked ? Encoding::Utf8WithMark : Encoding::EightBit;
+        document.m_encoding = marked ? Encoding::Utf8WithMark : Encoding::EightBit;
         text = utf8 ? std::move(*utf8) : WideFromAnsi(body);
     }
-    document.lines_ = SplitLines(text);
+    document.m_lines = SplitLines(text);
     return document;
 }
 
 std::vector<std::uint8_t> IniDocument::Serialize() const {
     std::wstring text;
-    for (const std::wstring& line : lines_) text += line + L"\r\n";
-    if (encoding_ == Encoding::Utf8WithMark || (encoding_ == Encoding::EightBit && IsAscii(text))) {
+    for (const std::wstring& line : m_lines) text += line + L"\r\n";
+    if (m_encoding == Encoding::Utf8WithMark || (m_encoding == Encoding::EightBit && IsAscii(text))) {
         std::vector<std::uint8_t> bytes;
-        if (encoding_ == Encoding::Utf8WithMark) bytes = {0xEF, 0xBB, 0xBF};
+        if (m_encoding == Encoding::Utf8WithMark) bytes = {0xEF, 0xBB, 0xBF};
         const std::string utf8 = Utf8FromWide(text);
         bytes.insert(bytes.end(), utf8.begin(), utf8.end());
         return bytes;
@@ -121,18 +121,18 @@ std::vector<std::uint8_t> IniDocument::Serialize() const {
 
 std::vector<std::wstring> IniDocument::SectionNames() const {
     std::vector<std::wstring> names;
-    for (const std::wstring& line : lines_) {
+    for (const std::wstring& line : m_lines) {
         if (const auto name = SectionHeaderName(line); name && !name->empty()) names.emplace_back(*name);
     }
     return names;
 }
 
 std::optional<IniDocument::Range> IniDocument::FindSection(std::wstring_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const auto name = SectionHeaderName(lines_[i]);
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const auto name = SectionHeaderName(m_lines[i]);
         if (!name || !IniNamesEqual(*name, TrimIniSpace(section))) continue;
         std::size_t end = i + 1;
-        while (end < lines_.size() && !SectionHeaderName(lines_[end])) ++end;
+        while (end < m_lines.size() && !SectionHeaderName(m_lines[end])) ++end;
         return Range{i, end};
     }
     return std::nullopt;
@@ -142,7 +142,7 @@ std::optional<std::wstring> IniDocument::Value(std::wstring_view section, std::w
     const auto range = FindSection(section);
     if (!range) return std::nullopt;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        const auto entry = ParseKeyLine(lines_[i]);
+        const auto entry = ParseKeyLine(m_lines[i]);
         if (entry && IniNamesEqual(entry->key, TrimIniSpace(key))) return std::wstring(entry->value);
     }
     return std::nullopt;
@@ -153,7 +153,7 @@ std::vector<IniEntry> IniDocument::Entries(std::wstring_view section) const {
     const auto range = FindSection(section);
     if (!range) return entries;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        if (const auto entry = ParseKeyLine(lines_[i]))
+        if (const auto entry = ParseKeyLine(m_lines[i]))
             entries.push_back({std::wstring(entry->key), std::wstring(entry->value)});
     }
     return entries;
@@ -164,22 +164,22 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
     key = TrimIniSpace(key);
     const auto range = FindSection(section);
     if (!range) {
-        lines_.push_back(L"[" + std::wstring(section) + L"]");
-        lines_.push_back(std::wstring(key) + L"=" + std::wstring(value));
+        m_lines.push_back(L"[" + std::wstring(section) + L"]");
+        m_lines.push_back(std::wstring(key) + L"=" + std::wstring(value));
         return;
     }
     std::size_t insertAt = range->header + 1;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        const auto entry = ParseKeyLine(lines_[i]);
+        const auto entry = ParseKeyLine(m_lines[i]);
         if (entry && IniNamesEqual(entry->key, key)) {
             // The key keeps the spelling it already had in the file.
-            lines_[i] = std::wstring(entry->key) + L"=" + std::wstring(value);
+            m_lines[i] = std::wstring(entry->key) + L"=" + std::wstring(value);
             return;
         }
         // New keys go after the section's last non-blank line, before any blank separator lines.
-        if (!TrimIniSpace(lines_[i]).empty()) insertAt = i + 1;
+        if (!TrimIniSpace(m_lines[i]).empty()) insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
                   std::wstring(key) + L"=" + std::wstring(value));
 }
 
@@ -187,8 +187,8 @@ bool IniDocument::DeleteSection(std::wstring_view section) {
     bool removed = false;
     // Every section of that name goes, so that a deleted name can no longer be found.
     while (const auto range = FindSection(section)) {
-        lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(range->header),
-                     lines_.begin() + static_cast<std::ptrdiff_t>(range->end));
+        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
+                     m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
         removed = true;
     }
     return removed;

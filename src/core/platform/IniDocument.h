@@ -25,7 +25,7 @@ public:
     // 8-bit file that still holds only ASCII stays 8-bit.
     std::vector<std::uint8_t> Serialize() const;
 
-    Encoding encoding() const { return encoding_; }
+    Encoding encoding() const { return m_encoding; }
     std::vector<std::wstring> SectionNames() const;
 
     // The value of the first matching key of the first matching section, trimmed.
@@ -46,8 +46,8 @@ private:
     };
     std::optional<Range> FindSection(std::wstring_view section) const;
 
-    std::vector<std::wstring> lines_;
-    Encoding encoding_ = Encoding::New;
+    std::vector<std::wstring> m_lines;
+    Encoding m_encoding = Encoding::New;
 };
 
 // Private-profile name comparison: letters compare without regard to case.

@@ -45,15 +45,15 @@ PortableIniFile::~PortableIniFile() = default;
 bool PortableIniFile::Read(const std::wstring& path,
                            const std::function<void(const IniDocument&)>& read) const {
     FileContents contents = ReadWholeFile(path, kMaxFileBytes);
-    const std::lock_guard lock(mutex_);
-    const bool unchanged = last_ && last_->path == path && last_->contents.status == contents.status &&
-                           last_->contents.bytes == contents.bytes;
+    const std::lock_guard lock(m_mutex);
+    const bool unchanged = m_last && m_last->path == path && m_last->contents.status == contents.status &&
+                           m_last->contents.bytes == contents.bytes;
     if (!unchanged) {
         auto document = LoadDocument(contents);
         if (!document) return false;
-        last_ = std::make_unique<ParsedFile>(ParsedFile{path, std::move(contents), std::move(*document)});
+        m_last = std::make_unique<ParsedFile>(ParsedFile{path, std::move(contents), std::move(*document)});
     }
-    read(last_->document);
+    read(m_last->document);
     return true;
 }
 

@@ -41,8 +41,8 @@ private:
     // false when the file cannot be read.
     bool Read(const std::wstring& path, const std::function<void(const IniDocument&)>& read) const;
 
-    mutable std::mutex mutex_;
-    mutable std::unique_ptr<ParsedFile> last_;
+    mutable std::mutex m_mutex;
+    mutable std::unique_ptr<ParsedFile> m_last;
 };
 
 }  // namespace ravix

@@ -9,7 +9,7 @@ void SteadyClock::Sleep(std::uint32_t milliseconds) {
 }
 
 std::uint32_t SteadyClock::TickCount() {
-    const auto elapsed = std::chrono::steady_clock::now() - start_;
+    const auto elapsed = std::chrono::steady_clock::now() - m_start;
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
 

@@ -13,7 +13,7 @@ public:
     std::uint32_t TickCount() override;
 
 private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
 
 }  // namespace ravix

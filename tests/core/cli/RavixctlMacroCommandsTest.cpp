@@ -35,9 +35,9 @@ class RavixctlMacros : public MacroLibraryFixture {
 protected:
     int Run(std::vector<std::string_view> arguments) { return RunRavixctl(arguments, context); }
 
-    std::string LibraryPath() const { return (folder_ / "record.ini").string(); }
-    std::string OutputPath() const { return (folder_ / "macros.bin").string(); }
-    Bytes Output() const { return ReadWholeFile((folder_ / "macros.bin").wstring(), 1u << 20).bytes; }
+    std::string LibraryPath() const { return (m_folder / "record.ini").string(); }
+    std::string OutputPath() const { return (m_folder / "macros.bin").string(); }
+    Bytes Output() const { return ReadWholeFile((m_folder / "macros.bin").wstring(), 1u << 20).bytes; }
 
     // A macro of `events` key events without delays.
     static std::string Recording(const std::string& name, int events) {
@@ -110,7 +110,7 @@ TEST_F(RavixctlMacros, AMissingLibraryIsAnErrorAndWritesNothing) {
 
 TEST_F(RavixctlMacros, AnOutputThatCannotBeWrittenIsReported) {
     WriteLibrary(std::string(kWorkedExamples));
-    const std::string output = (folder_ / "no such folder" / "macros.bin").string();
+    const std::string output = (m_folder / "no such folder" / "macros.bin").string();
     EXPECT_EQ(Run({"macros", "encode", LibraryPath(), "-o", output}), kExitFailed);
     EXPECT_THAT(err.str(), HasSubstr("ravixctl: cannot write " + output));
 }

@@ -33,7 +33,7 @@ protected:
         const std::vector<std::string_view> views(arguments.begin(), arguments.end());
         return RunRavixctl(views, context);
     }
-    std::string File(const std::string& name) const { return (folder_ / name).string(); }
+    std::string File(const std::string& name) const { return (m_folder / name).string(); }
 
     std::ostringstream out, err;
     testing_support::FakeClock clock;
@@ -42,7 +42,7 @@ protected:
 
 TEST_F(RavixctlProfiles, FactoryWritesTheFilesOfAFreshInstallation) {
     ASSERT_EQ(Run({"factory", File("dist")}), kExitOk) << err.str();
-    const std::wstring dist = folder_.wstring() + L"/dist/";
+    const std::wstring dist = m_folder.wstring() + L"/dist/";
     EXPECT_THAT(Lines(out.str()),
                 ElementsAre("config.bin", "str.ini", "config0.bin", "config1.bin", "config2.bin",
                             "config3.bin", "config4.bin", "config5.bin", "str0.ini", "str1.ini", "str2.ini",
@@ -54,19 +54,19 @@ TEST_F(RavixctlProfiles, FactoryWritesTheFilesOfAFreshInstallation) {
         EXPECT_EQ(bytes[0], 0) << "first-run flag";
         EXPECT_EQ(bytes[1], i < 0 ? 0 : i) << "profile number";
     }
-    EXPECT_EQ(ini_.ReadString(dist + L"str.ini", L"Profile", L"ItemCount"), L"1");
-    EXPECT_EQ(ini_.ReadString(dist + L"str.ini", L"Profile", L"Item0"), L"PROFILE_0");
-    EXPECT_EQ(ini_.ReadString(dist + L"str.ini", L"Profile", L"CurProfileName"), L"PROFILE_0");
-    EXPECT_EQ(ini_.ReadString(dist + L"str.ini", L"Setting-CHS", L"Item1"), L"\u5DE6\u952E");
+    EXPECT_EQ(m_ini.ReadString(dist + L"str.ini", L"Profile", L"ItemCount"), L"1");
+    EXPECT_EQ(m_ini.ReadString(dist + L"str.ini", L"Profile", L"Item0"), L"PROFILE_0");
+    EXPECT_EQ(m_ini.ReadString(dist + L"str.ini", L"Profile", L"CurProfileName"), L"PROFILE_0");
+    EXPECT_EQ(m_ini.ReadString(dist + L"str.ini", L"Setting-CHS", L"Item1"), L"\u5DE6\u952E");
     for (const std::wstring name : {L"str.ini", L"str0.ini", L"str5.ini"}) {
-        const SkinKeys keys = ReadSkinKeys(ini_, dist + name);
-        EXPECT_EQ(LanguageOf(ReadLanguage(ini_, dist + name)), Language::English);
+        const SkinKeys keys = ReadSkinKeys(m_ini, dist + name);
+        EXPECT_EQ(LanguageOf(ReadLanguage(m_ini, dist + name)), Language::English);
         EXPECT_EQ(keys.path, kDefaultSkinName);
         EXPECT_EQ(SkinTextColourOf(keys), kDefaultCaptionColour);
     }
     // An empty library, marked UTF-16 so that macro names in any language survive.
     EXPECT_EQ(Contents(L"dist/record.ini"), (std::vector<std::uint8_t>{0xFF, 0xFE}));
-    EXPECT_TRUE(ini_.SectionNames(dist + L"record.ini").empty());
+    EXPECT_TRUE(m_ini.SectionNames(dist + L"record.ini").empty());
 }
 
 TEST_F(RavixctlProfiles, FactoryFilesLoadAsTheFirstProfileAndResetToThemselves) {
@@ -202,14 +202,14 @@ TEST_F(RavixctlProfiles, SaveWithTraceShowsTheConnectionThenTheFullWrite) {
     EXPECT_EQ(err.str(), "Wrote profile 0 to the mouse in 832 ms and saved " + File("config0.bin") + "\n");
     // Saved as the program saves a profile it wrote: flag 1, and on its first save the labels.
     EXPECT_EQ(StoredSettings(L"config0.bin"), FactorySettings(0));
-    EXPECT_EQ(ini_.ReadString(Path(L"str0.ini"), L"Setting-EN", L"Item6"), L"DPI loop");
+    EXPECT_EQ(m_ini.ReadString(Path(L"str0.ini"), L"Setting-EN", L"Item6"), L"DPI loop");
 }
 
 TEST_F(RavixctlProfiles, SaveWithoutTraceSaysWhatItDid) {
     WriteConfig(L"mine.bin", FactorySettings(5), 1);
     ASSERT_EQ(Run({"save", File("mine.bin"), "--simulate"}), kExitOk) << err.str();
     EXPECT_EQ(out.str(), "Wrote profile 5 to the mouse in 832 ms and saved " + File("mine.bin") + "\n");
-    EXPECT_FALSE(ini_.FileExists(Path(L"mine.ini")));  // labels set before: left alone
+    EXPECT_FALSE(m_ini.FileExists(Path(L"mine.ini")));  // labels set before: left alone
 }
 
 TEST_F(RavixctlProfiles, BadProfileFilesAreRefusedWithAReason) {
@@ -236,7 +236,7 @@ TEST_F(RavixctlProfiles, BadProfileFilesAreRefusedWithAReason) {
         EXPECT_THAT(err.str(), HasSubstr(c.message));
         EXPECT_EQ(out.str(), "") << c.message;
     }
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "x.bin"));
+    EXPECT_FALSE(std::filesystem::exists(m_folder / "x.bin"));
     EXPECT_EQ(Contents(L"nine.bin")[0], 1);
 }
 

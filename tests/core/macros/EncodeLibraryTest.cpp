@@ -37,11 +37,11 @@ TEST_F(EncodeLibraryFile, TheWorkedExampleFromAHandMadeFile) {
 TEST_F(EncodeLibraryFile, NothingToEncodeGivesZeros) {
     EXPECT_EQ(EncodeLibrary(library(), 3).image, MacroImage{});  // no file
     ASSERT_TRUE(library().WriteRepeatCount(L"Macro-0", 5));
-    ASSERT_TRUE(ini_.WriteString(path_, L"Macro-0", L"LoopTimeSelStatus", L"1"));
-    ASSERT_TRUE(ini_.WriteString(path_, L"Macro-1", L"ItemCount", L"0"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"Macro-0", L"LoopTimeSelStatus", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"Macro-1", L"ItemCount", L"0"));
     EXPECT_EQ(EncodeLibrary(library(), 2).image, MacroImage{});  // no lines, whatever the repeat count
-    ASSERT_TRUE(ini_.WriteString(path_, L"Macro-1", L"ItemCount", L"1"));
-    ASSERT_TRUE(ini_.WriteString(path_, L"Macro-1", L"Item0", L"A   Dn"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"Macro-1", L"ItemCount", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"Macro-1", L"Item0", L"A   Dn"));
     EXPECT_EQ(EncodeLibrary(library(), 0).image, MacroImage{});  // empty manager list
     EXPECT_NE(EncodeLibrary(library(), 2).image, MacroImage{});
 }

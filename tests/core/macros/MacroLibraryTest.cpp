@@ -17,7 +17,7 @@ protected:
     // A file holding the three macros One, Two and Three.
     void WriteThree() {
         for (const wchar_t* name : {L"One", L"Two", L"Three"})
-            ASSERT_TRUE(ini_.WriteString(path_, name, L"MacroLoopTimes", L"1"));
+            ASSERT_TRUE(m_ini.WriteString(m_path, name, L"MacroLoopTimes", L"1"));
     }
 };
 
@@ -61,7 +61,7 @@ TEST_F(MacroLibraryFile, SavingWritesTheKeysInOrderAndMovesTheMacroToTheEnd) {
 }
 
 TEST_F(MacroLibraryFile, SavingNoLinesKeepsTheStoredOnes) {
-    ASSERT_TRUE(ini_.WriteString(path_, L"One", L"MacroLoopTimes", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"One", L"MacroLoopTimes", L"1"));
     ASSERT_TRUE(library().Save(Macro(L"One", {L"A   Dn"})));
     EXPECT_FALSE(library().Save(Macro(L"One", {})));
     EXPECT_EQ(library().Load(L"One").items, Names{L"A   Dn"});
@@ -88,13 +88,13 @@ TEST_F(MacroLibraryFile, DeleteAndRename) {
 
 TEST_F(MacroLibraryFile, OnlyNamesEndingWithinTheScanWindowAreListed) {
     const std::wstring first(100, L'a');
-    ASSERT_TRUE(ini_.WriteString(path_, first, L"MacroLoopTimes", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, first, L"MacroLoopTimes", L"1"));
     // 101 + 154 characters with terminators: exactly 255.
-    ASSERT_TRUE(ini_.WriteString(path_, std::wstring(153, L'b'), L"MacroLoopTimes", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, std::wstring(153, L'b'), L"MacroLoopTimes", L"1"));
     EXPECT_EQ(library().List().size(), 2u);
     ASSERT_TRUE(library().Delete(std::wstring(153, L'b')));
-    ASSERT_TRUE(ini_.WriteString(path_, std::wstring(154, L'c'), L"MacroLoopTimes", L"1"));
-    ASSERT_TRUE(ini_.WriteString(path_, L"d", L"MacroLoopTimes", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, std::wstring(154, L'c'), L"MacroLoopTimes", L"1"));
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"d", L"MacroLoopTimes", L"1"));
     EXPECT_EQ(library().List(), Names{first});
 }
 

@@ -84,40 +84,40 @@ TEST(IniFileNames, NamesThatWouldBreakTheFileAreRefused) {
 class PortableIniFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
+        m_folder = std::filesystem::temp_directory_path() /
                   ("ravix-portable-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                    "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-        path_ = folder_.wstring() + L"/str.ini";
+        std::filesystem::create_directories(m_folder);
+        m_path = m_folder.wstring() + L"/str.ini";
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    void TearDown() override { std::filesystem::remove_all(m_folder); }
 
-    std::filesystem::path folder_;
-    std::wstring path_;
-    PortableIniFile ini_;
+    std::filesystem::path m_folder;
+    std::wstring m_path;
+    PortableIniFile m_ini;
 };
 
 TEST_F(PortableIniFileTest, AValueCannotInjectSectionsOrKeys) {
-    ASSERT_TRUE(ini_.WriteString(path_, L"Setting-EN", L"Item1", L"x\r\n[Profile]\r\nItemCount=6"));
-    EXPECT_EQ(ini_.SectionNames(path_), std::vector<std::wstring>{L"Setting-EN"});
-    EXPECT_FALSE(ini_.WriteString(path_, L"Evil]\r\n[Profile", L"k", L"v"));
-    EXPECT_FALSE(ini_.WriteString(path_, L"Setting-EN", L"Item1=x", L"v"));
-    EXPECT_EQ(ini_.SectionNames(path_), std::vector<std::wstring>{L"Setting-EN"});
+    ASSERT_TRUE(m_ini.WriteString(m_path, L"Setting-EN", L"Item1", L"x\r\n[Profile]\r\nItemCount=6"));
+    EXPECT_EQ(m_ini.SectionNames(m_path), std::vector<std::wstring>{L"Setting-EN"});
+    EXPECT_FALSE(m_ini.WriteString(m_path, L"Evil]\r\n[Profile", L"k", L"v"));
+    EXPECT_FALSE(m_ini.WriteString(m_path, L"Setting-EN", L"Item1=x", L"v"));
+    EXPECT_EQ(m_ini.SectionNames(m_path), std::vector<std::wstring>{L"Setting-EN"});
 }
 
 TEST_F(PortableIniFileTest, OversizedFileReadsEmptyAndIsNeverRewritten) {
     std::string huge = "[Profile]\r\nItemCount=1\r\n";
     huge.resize(PortableIniFile::kMaxFileBytes + 1, ' ');
-    ASSERT_EQ(ReplaceFileAtomically(path_, Bytes(huge)), 0);
-    EXPECT_EQ(ini_.ReadString(path_, L"Profile", L"ItemCount"), L"");
-    EXPECT_FALSE(ini_.WriteString(path_, L"Profile", L"ItemCount", L"2"));
-    EXPECT_EQ(std::filesystem::file_size(folder_ / "str.ini"), huge.size());
+    ASSERT_EQ(ReplaceFileAtomically(m_path, Bytes(huge)), 0);
+    EXPECT_EQ(m_ini.ReadString(m_path, L"Profile", L"ItemCount"), L"");
+    EXPECT_FALSE(m_ini.WriteString(m_path, L"Profile", L"ItemCount", L"2"));
+    EXPECT_EQ(std::filesystem::file_size(m_folder / "str.ini"), huge.size());
 }
 
 TEST_F(PortableIniFileTest, UnwritableFolderFailsWithoutCreatingAnything) {
-    const std::wstring path = folder_.wstring() + L"/missing-folder/str.ini";
-    EXPECT_FALSE(ini_.WriteString(path, L"Profile", L"ItemCount", L"1"));
-    EXPECT_FALSE(ini_.FileExists(path));
+    const std::wstring path = m_folder.wstring() + L"/missing-folder/str.ini";
+    EXPECT_FALSE(m_ini.WriteString(path, L"Profile", L"ItemCount", L"1"));
+    EXPECT_FALSE(m_ini.FileExists(path));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST_F(ProfileFiles, CurrentProfileIsTheListPositionOfItsName) {
     WriteList({L"Work", L"Game", L"Work"}, L"Other", L"3");
     ASSERT_TRUE(LoadCurrentProfile(Ports(), state, settings));
     EXPECT_EQ(state.listIndex, 2);
-    EXPECT_TRUE(notifier_.messages.empty());
+    EXPECT_TRUE(m_notifier.messages.empty());
 }
 
 TEST_F(ProfileFiles, UnusableProfileListChoosesNothing) {
@@ -46,7 +46,7 @@ TEST_F(ProfileFiles, UnusableProfileListChoosesNothing) {
         EXPECT_EQ(settings, ProfileSettings{}) << count;
         EXPECT_EQ(state.textPath, L"") << count;
     }
-    EXPECT_TRUE(notifier_.messages.empty());
+    EXPECT_TRUE(m_notifier.messages.empty());
 }
 
 TEST_F(ProfileFiles, NegativeCountKeepsTheCurrentIndex) {
@@ -69,7 +69,7 @@ TEST_F(ProfileFiles, ConfigurationFileOfAnotherSizeIsIgnoredSilently) {
         EXPECT_FALSE(LoadCurrentProfile(Ports(), state, settings)) << size;
         EXPECT_EQ(settings, ProfileSettings{}) << size;
     }
-    EXPECT_TRUE(notifier_.messages.empty());
+    EXPECT_TRUE(m_notifier.messages.empty());
 }
 
 TEST_F(ProfileFiles, MissingConfigurationFileIsReported) {
@@ -77,7 +77,7 @@ TEST_F(ProfileFiles, MissingConfigurationFileIsReported) {
     ProfileFileState state;
     ProfileSettings settings{};
     EXPECT_FALSE(LoadCurrentProfile(Ports(), state, settings));
-    EXPECT_EQ(notifier_.messages, std::vector{kMissing});
+    EXPECT_EQ(m_notifier.messages, std::vector{kMissing});
 }
 
 TEST_F(ProfileFiles, ProfileNumberBeyondSixTakesTheListPosition) {
@@ -121,8 +121,8 @@ TEST_F(ProfileFiles, SavingNeverCreatesAMissingConfigurationFile) {
     ProfileFileState state;
     state.listIndex = 2;
     EXPECT_FALSE(SaveCurrentProfile(Ports(), state, Marked(0x5A)));
-    EXPECT_FALSE(files_.Exists(Path(L"config2.bin")));
-    EXPECT_EQ(notifier_.messages, std::vector{kMissing});
+    EXPECT_FALSE(m_files.Exists(Path(L"config2.bin")));
+    EXPECT_EQ(m_notifier.messages, std::vector{kMissing});
 }
 
 // Binary files whose writes fail with a sharing violation.
@@ -141,39 +141,39 @@ TEST_F(ProfileFiles, FailedWriteShowsTheErrorCode) {
     LockedFiles locked;
     ProfileFileState state;
     EXPECT_FALSE(
-        SaveCurrentProfile({Path(L"Velmar Ravix Driver.exe"), ini_, locked, notifier_}, state, Marked(1)));
-    EXPECT_EQ(notifier_.messages,
+        SaveCurrentProfile({Path(L"Velmar Ravix Driver.exe"), m_ini, locked, m_notifier}, state, Marked(1)));
+    EXPECT_EQ(m_notifier.messages,
               (std::vector<FakeNotifier::Message>{{L"Error Code is: 32 \n", L"NULL ==fp "}}));
     EXPECT_EQ(Contents(L"config0.bin")[6], 0x10);  // unchanged
 }
 
 TEST_F(ProfileFiles, LabelsAndSkinKeysOfTheTextFile) {
     const ButtonLabels labels = {L"A", L"B", L"\u5DE6\u952E", L"", L"E", L"F", L"G", L"H"};
-    WriteLabels(ini_, Path(L"str1.ini"), L"Setting-CHS", labels);
-    ini_.WriteString(Path(L"str1.ini"), L"Skins", L"Path", L"Default");
-    const ProfileText text = ReadProfileText(ini_, Path(L"str1.ini"), L"Setting-CHS");
+    WriteLabels(m_ini, Path(L"str1.ini"), L"Setting-CHS", labels);
+    m_ini.WriteString(Path(L"str1.ini"), L"Skins", L"Path", L"Default");
+    const ProfileText text = ReadProfileText(m_ini, Path(L"str1.ini"), L"Setting-CHS");
     EXPECT_EQ(text.labels, labels);
     EXPECT_EQ(text.skin.path, L"Default");
-    EXPECT_EQ(ReadProfileText(ini_, Path(L"str1.ini"), L"Setting-EN").labels, ButtonLabels{});
+    EXPECT_EQ(ReadProfileText(m_ini, Path(L"str1.ini"), L"Setting-EN").labels, ButtonLabels{});
     // No text file chosen: nothing read, nothing written.
-    WriteLabels(ini_, L"", L"Setting-EN", labels);
-    EXPECT_EQ(ReadProfileText(ini_, L"", L"Setting-CHS").labels, ButtonLabels{});
+    WriteLabels(m_ini, L"", L"Setting-EN", labels);
+    EXPECT_EQ(ReadProfileText(m_ini, L"", L"Setting-CHS").labels, ButtonLabels{});
 }
 
 TEST_F(ProfileFiles, FirstRunRuleSetsTheDefaultLabelsOnce) {
     ProfileFileState state;
     state.textPath = Path(L"str0.ini");
     ButtonLabels labels;
-    ASSERT_TRUE(ApplyFirstRunLabels(ini_, state, Language::TraditionalChinese, labels));
+    ASSERT_TRUE(ApplyFirstRunLabels(m_ini, state, Language::TraditionalChinese, labels));
     EXPECT_EQ(labels[0], L"\u5DE6\u9375");
     EXPECT_EQ(labels[5], L"DPI loop");
-    EXPECT_EQ(ini_.ReadString(state.textPath, L"Setting-CHT", L"Item8"), L"\u5F8C\u9000\u65B9\u5411\u9375");
+    EXPECT_EQ(m_ini.ReadString(state.textPath, L"Setting-CHT", L"Item8"), L"\u5F8C\u9000\u65B9\u5411\u9375");
     EXPECT_EQ(DefaultButtonLabels(Language::English),
               (ButtonLabels{L"Click", L"Menu", L"MID BUTTON", L"SCROLL UP", L"SCROLL DOWN", L"DPI loop",
                             L"IE Forward", L"IE Backward"}));
     state.firstRunFlag = 1;
     ButtonLabels kept = {L"mine"};
-    EXPECT_FALSE(ApplyFirstRunLabels(ini_, state, Language::English, kept));
+    EXPECT_FALSE(ApplyFirstRunLabels(m_ini, state, Language::English, kept));
     EXPECT_EQ(kept[0], L"mine");
 }
 
@@ -181,24 +181,24 @@ class ProfileImportExport : public ProfileFolder {
 protected:
     void SetUp() override {
         ProfileFolder::SetUp();
-        std::filesystem::create_directories(folder_ / "elsewhere");
+        std::filesystem::create_directories(m_folder / "elsewhere");
     }
-    ScriptedFileDialogs dialogs_;
+    ScriptedFileDialogs m_dialogs;
 };
 
 TEST_F(ProfileImportExport, ImportTakesTheCurrentProfilesPlaceAndRecreatesItsFile) {
     ProfileSettings exported = Marked(0x44);
     exported.profile = 5;
     WriteConfig(L"elsewhere/fast.bin", exported, 0);
-    WriteLabels(ini_, Path(L"elsewhere/fast.ini"), L"Setting-EN", {L"Fire", L"Aim"});
-    ini_.WriteString(Path(L"elsewhere/fast.ini"), L"Skins", L"RColor", L"200");
+    WriteLabels(m_ini, Path(L"elsewhere/fast.ini"), L"Setting-EN", {L"Fire", L"Aim"});
+    m_ini.WriteString(Path(L"elsewhere/fast.ini"), L"Skins", L"RColor", L"200");
 
     ProfileFileState state;
     state.listIndex = 2;  // config2.bin does not exist: import creates it
-    dialogs_.answer = Path(L"elsewhere/fast.bin");
+    m_dialogs.answer = Path(L"elsewhere/fast.bin");
     ProfileSettings settings{};
     ProfileText text;
-    ASSERT_TRUE(ImportProfile(Ports(), dialogs_, state, settings, text, L"Setting-EN"));
+    ASSERT_TRUE(ImportProfile(Ports(), m_dialogs, state, settings, text, L"Setting-EN"));
 
     ProfileSettings expected = exported;
     expected.profile = 2;
@@ -207,9 +207,9 @@ TEST_F(ProfileImportExport, ImportTakesTheCurrentProfilesPlaceAndRecreatesItsFil
     EXPECT_EQ(text.labels[1], L"Aim");
     EXPECT_EQ(text.skin.red, L"200");
     EXPECT_EQ(StoredSettings(L"config2.bin"), expected);
-    EXPECT_EQ(ini_.ReadString(Path(L"str2.ini"), L"Setting-EN", L"Item1"), L"Fire");
+    EXPECT_EQ(m_ini.ReadString(Path(L"str2.ini"), L"Setting-EN", L"Item1"), L"Fire");
     EXPECT_EQ(state.configPath, Path(L"config2.bin"));
-    EXPECT_TRUE(notifier_.messages.empty());
+    EXPECT_TRUE(m_notifier.messages.empty());
 }
 
 TEST_F(ProfileImportExport, ImportIgnoresCancelOtherNamesAndWrongSizes) {
@@ -218,31 +218,31 @@ TEST_F(ProfileImportExport, ImportIgnoresCancelOtherNamesAndWrongSizes) {
     for (const std::optional<std::wstring>& answer :
          {std::optional<std::wstring>{}, std::optional{Path(L"elsewhere/profile.txt")},
           std::optional{Path(L"elsewhere/short.bin")}}) {
-        dialogs_.answer = answer;
+        m_dialogs.answer = answer;
         ProfileFileState state;
         ProfileSettings settings{};
         ProfileText text;
-        EXPECT_FALSE(ImportProfile(Ports(), dialogs_, state, settings, text, L"Setting-EN"));
+        EXPECT_FALSE(ImportProfile(Ports(), m_dialogs, state, settings, text, L"Setting-EN"));
         EXPECT_EQ(settings, ProfileSettings{});
     }
-    EXPECT_FALSE(files_.Exists(Path(L"config0.bin")));
-    EXPECT_TRUE(notifier_.messages.empty());
+    EXPECT_FALSE(m_files.Exists(Path(L"config0.bin")));
+    EXPECT_TRUE(m_notifier.messages.empty());
 
-    dialogs_.answer = Path(L"elsewhere/gone.bin");
+    m_dialogs.answer = Path(L"elsewhere/gone.bin");
     ProfileFileState state;
     ProfileSettings settings{};
     ProfileText text;
-    EXPECT_FALSE(ImportProfile(Ports(), dialogs_, state, settings, text, L"Setting-EN"));
-    EXPECT_EQ(notifier_.messages, std::vector{kMissing});
+    EXPECT_FALSE(ImportProfile(Ports(), m_dialogs, state, settings, text, L"Setting-EN"));
+    EXPECT_EQ(m_notifier.messages, std::vector{kMissing});
 }
 
 TEST_F(ProfileImportExport, ImportAcceptsAnUpperCaseExtension) {
     WriteConfig(L"elsewhere/OLD.BIN", Marked(0x44));
-    dialogs_.answer = Path(L"elsewhere/OLD.BIN");
+    m_dialogs.answer = Path(L"elsewhere/OLD.BIN");
     ProfileFileState state;
     ProfileSettings settings{};
     ProfileText text;
-    EXPECT_TRUE(ImportProfile(Ports(), dialogs_, state, settings, text, L"Setting-EN"));
+    EXPECT_TRUE(ImportProfile(Ports(), m_dialogs, state, settings, text, L"Setting-EN"));
 }
 
 TEST_F(ProfileImportExport, ExportWritesThePairAndASecondCopyBesideTheProgram) {
@@ -252,12 +252,12 @@ TEST_F(ProfileImportExport, ExportWritesThePairAndASecondCopyBesideTheProgram) {
     ProfileSettings settings = Marked(0x66);
     settings.profile = 1;
     const ButtonLabels labels = {L"Shoot"};
-    dialogs_.answer = Path(L"elsewhere/backup");
-    ASSERT_TRUE(ExportProfile(Ports(), dialogs_, state, settings, labels, L"Setting-EN"));
+    m_dialogs.answer = Path(L"elsewhere/backup");
+    ASSERT_TRUE(ExportProfile(Ports(), m_dialogs, state, settings, labels, L"Setting-EN"));
 
-    EXPECT_EQ(dialogs_.proposed, std::vector{Path(L"config1.bin")});
+    EXPECT_EQ(m_dialogs.proposed, std::vector{Path(L"config1.bin")});
     for (const std::wstring& place : {Path(L"elsewhere/"), Path(L"")}) {
-        EXPECT_EQ(ini_.ReadString(place + L"backup.ini", L"Setting-EN", L"Item1"), L"Shoot") << place;
+        EXPECT_EQ(m_ini.ReadString(place + L"backup.ini", L"Setting-EN", L"Item1"), L"Shoot") << place;
     }
     EXPECT_EQ(StoredSettings(L"elsewhere/backup.bin"), settings);
     EXPECT_EQ(StoredSettings(L"backup.bin"), settings);
@@ -268,27 +268,27 @@ TEST_F(ProfileImportExport, ExportWritesThePairAndASecondCopyBesideTheProgram) {
 TEST_F(ProfileImportExport, ExportNeverReplacesTheProgramsOwnFiles) {
     WriteConfig(L"config.bin", Marked(0x01), 0);
     WriteConfig(L"config3.bin", Marked(0x03));
-    ini_.WriteString(Path(L"record.ini"), L"Macro", L"ItemCount", L"0");
+    m_ini.WriteString(Path(L"record.ini"), L"Macro", L"ItemCount", L"0");
     for (const wchar_t* name : {L"config.bin", L"CONFIG3.bin", L"record.bin", L"str.bin"}) {
         ProfileFileState state;
-        dialogs_.answer = Path(L"elsewhere/") + name;
-        ASSERT_TRUE(ExportProfile(Ports(), dialogs_, state, Marked(0x66), {L"x"}, L"Setting-EN")) << name;
+        m_dialogs.answer = Path(L"elsewhere/") + name;
+        ASSERT_TRUE(ExportProfile(Ports(), m_dialogs, state, Marked(0x66), {L"x"}, L"Setting-EN")) << name;
         EXPECT_EQ(state.configPath, Path(L"elsewhere/") + name);
     }
     EXPECT_EQ(Contents(L"config.bin")[6], 0x01);  // the report-rate byte
     EXPECT_EQ(Contents(L"config3.bin")[6], 0x03);
-    EXPECT_EQ(ini_.SectionNames(Path(L"record.ini")), std::vector<std::wstring>{L"Macro"});
-    EXPECT_FALSE(ini_.FileExists(Path(L"str.ini")));
+    EXPECT_EQ(m_ini.SectionNames(Path(L"record.ini")), std::vector<std::wstring>{L"Macro"});
+    EXPECT_FALSE(m_ini.FileExists(Path(L"str.ini")));
 }
 
 TEST_F(ProfileImportExport, ExportIntoTheProgramsFolderWritesOnce) {
     ProfileFileState state;
-    dialogs_.answer = Path(L"mine.bin");
-    ASSERT_TRUE(ExportProfile(Ports(), dialogs_, state, Marked(0x66), {L"x"}, L"Setting-EN"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}),
+    m_dialogs.answer = Path(L"mine.bin");
+    ASSERT_TRUE(ExportProfile(Ports(), m_dialogs, state, Marked(0x66), {L"x"}, L"Setting-EN"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}),
               3);  // elsewhere, mine.bin, mine.ini
-    dialogs_.answer.reset();
-    EXPECT_FALSE(ExportProfile(Ports(), dialogs_, state, Marked(0x66), {L"x"}, L"Setting-EN"));
+    m_dialogs.answer.reset();
+    EXPECT_FALSE(ExportProfile(Ports(), m_dialogs, state, Marked(0x66), {L"x"}, L"Setting-EN"));
 }
 
 }  // namespace

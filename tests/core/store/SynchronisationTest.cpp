@@ -111,7 +111,7 @@ TEST_F(Synchronisation, FullWriteSavesTheProfileFileAndItsLabels) {
     auto context = Context();
     FullWrite(context.mouse, context.files, settings, image);
     EXPECT_EQ(StoredSettings(L"config3.bin"), settings);  // first-run flag now 1
-    EXPECT_EQ(ini_.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item8"), L"L8");
+    EXPECT_EQ(m_ini.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item8"), L"L8");
 }
 
 TEST_F(Synchronisation, FullWriteOfAProfileNumberBeyondTheSixSendsAndSavesNothing) {
@@ -158,7 +158,7 @@ TEST_F(Synchronisation, SaveWithoutTheMouseSendsAndSavesNothingButStartsTheBusyP
     EXPECT_EQ(waits, 0);
     EXPECT_TRUE(mouse.Log().Lines().empty());
     EXPECT_EQ(Contents(L"config3.bin")[0], 0);  // not rewritten
-    EXPECT_FALSE(ini_.FileExists(Path(L"str3.ini")));
+    EXPECT_FALSE(m_ini.FileExists(Path(L"str3.ini")));
     EXPECT_EQ(applied, ProfileSettings{});
     EXPECT_TRUE(pointer.calls.empty());
 }
@@ -172,9 +172,9 @@ protected:
         factory.profile = 0;
         WriteConfig(L"config.bin", factory, 0);
         for (int i = 1; i <= 8; ++i)
-            ini_.WriteString(Path(L"str.ini"), L"Setting-EN", L"Item" + std::to_wstring(i),
+            m_ini.WriteString(Path(L"str.ini"), L"Setting-EN", L"Item" + std::to_wstring(i),
                              L"F" + std::to_wstring(i));
-        ini_.WriteString(Path(L"str.ini"), L"Skins", L"Path", L"Factory");
+        m_ini.WriteString(Path(L"str.ini"), L"Skins", L"Path", L"Factory");
         expected = factory;
         expected.profile = 3;
         expected.macroSlots = settings.macroSlots;
@@ -193,7 +193,7 @@ TEST_F(Reset, KeepsTheMacroSlotImagesAndTheProfileNumberAndWritesTheResult) {
     EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(3, 0x77)));
     EXPECT_TRUE(SameBytes(mouse.MacroSlot(1), settings.macroSlots[0]));
     EXPECT_EQ(StoredSettings(L"config3.bin"), expected);
-    EXPECT_EQ(ini_.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item1"), L"F1");
+    EXPECT_EQ(m_ini.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item1"), L"F1");
     EXPECT_EQ(state.textPath, Path(L"str3.ini"));
     EXPECT_EQ(Contents(L"config.bin")[0], 0);
     EXPECT_EQ(pointer.calls.size(), 4u);
@@ -208,12 +208,12 @@ TEST_F(Reset, WithoutTheMouseChangesOnlyTheRecord) {
     EXPECT_EQ(text.labels[7], L"F8");
     EXPECT_TRUE(mouse.Log().Lines().empty());
     EXPECT_EQ(Contents(L"config3.bin")[0], 0);
-    EXPECT_FALSE(ini_.FileExists(Path(L"str3.ini")));
+    EXPECT_FALSE(m_ini.FileExists(Path(L"str3.ini")));
     EXPECT_TRUE(pointer.calls.empty());
 }
 
 TEST_F(Reset, WithoutTheFactoryFileKeepsTheEditsAndSendsNothing) {
-    std::filesystem::remove(folder_ / "config.bin");
+    std::filesystem::remove(m_folder / "config.bin");
     state.configPath = Path(L"config3.bin");
     state.textPath = Path(L"str3.ini");
     const ProfileSettings edited = settings;
@@ -222,8 +222,8 @@ TEST_F(Reset, WithoutTheFactoryFileKeepsTheEditsAndSendsNothing) {
     EXPECT_EQ(settings, edited);
     EXPECT_EQ(text.labels[0], L"L1");
     EXPECT_TRUE(mouse.Log().Lines().empty());
-    ASSERT_EQ(notifier_.messages.size(), 1u);
-    EXPECT_EQ(notifier_.messages[0].text, L"Config file is not exist.");
+    ASSERT_EQ(m_notifier.messages.size(), 1u);
+    EXPECT_EQ(m_notifier.messages[0].text, L"Config file is not exist.");
     // Later label writes still go to the current profile's text file.
     EXPECT_EQ(state.textPath, Path(L"str3.ini"));
     EXPECT_EQ(state.configPath, Path(L"config3.bin"));
@@ -233,7 +233,7 @@ TEST_F(Synchronisation, ProfileSwitchReloadsTheFilesAndSendsNothing) {
     ProfileSettings other = EditedSettings(1);
     other.dpiLevel[0] = 42;
     WriteConfig(L"config1.bin", other);
-    ini_.WriteString(Path(L"str1.ini"), L"Setting-EN", L"Item1", L"Other");
+    m_ini.WriteString(Path(L"str1.ini"), L"Setting-EN", L"Item1", L"Other");
     WriteList({L"PROFILE_0", L"Two", L"Three", L"Four"}, L"Two", L"4");
     applied = settings;
     auto context = Context();
