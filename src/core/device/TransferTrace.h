@@ -62,6 +62,7 @@ public:
     std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
         return inner_.OpenEventChannel(path);
     }
+    std::unique_ptr<DeviceWatch> WatchChanges() override { return inner_.WatchChanges(); }
 
 private:
     HidBus& inner_;
