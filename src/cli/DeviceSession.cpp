@@ -1,5 +1,7 @@
 #include "cli/DeviceSession.h"
 
+#include "core/device/Discovery.h"
+#include "core/device/DiscoveryText.h"
 #include "sim/SimulatedBus.h"
 
 namespace ravix {
@@ -11,6 +13,7 @@ std::unique_ptr<DeviceSession> DeviceSession::Open(bool simulate, CliContext& co
         session->ownedBus_ = std::make_unique<SimulatedBus>(*session->mouse_);
         session->log_ = &session->mouse_->Log();
         session->bus_ = session->ownedBus_.get();
+        if (context.simulatedMouseReady) context.simulatedMouseReady(*session->mouse_);
     } else {
         if (context.openSystemBus) session->ownedBus_ = context.openSystemBus();
         if (!session->ownedBus_) {
@@ -23,6 +26,13 @@ std::unique_ptr<DeviceSession> DeviceSession::Open(bool simulate, CliContext& co
     }
     session->clock_ = std::make_unique<TracingClock>(context.clock, *session->log_);
     return session;
+}
+
+bool DeviceSession::Connect(DeviceLink& link, CliContext& context) {
+    const DiscoveryOutcome outcome = DiscoverDevice(*bus_, link);
+    if (outcome == DiscoveryOutcome::Found) return true;
+    context.err << "ravixctl: " << DescribeOutcome(outcome) << '\n';
+    return false;
 }
 
 void DeviceSession::PrintLog(std::ostream& stream) const {
