@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <vector>
@@ -53,6 +54,7 @@ public:
         const bool found = m_session.Connect(m_link, m_context);
         Announce(found ? kMouseDetectedEvent : kMouseNotDetectedEvent);
         if (found) Reconnect();
+        HearEvents();
         return found;
     }
 
@@ -76,14 +78,18 @@ public:
         if (response.notice) Announce(*response.notice);
         m_link.connected = response.connected;
         if (response.reconnect) Reconnect();
+        HearEvents();
     }
 
 private:
     void Reconnect() {
         std::uint8_t profile = 0;
         ConnectSequence(m_link, m_image, profile);
-        // The search stops at the command interface; the listener needs the event one wherever it is.
-        if (!m_link.eventHandle) OpenEventInterface(m_session.Bus(), m_link);
+    }
+
+    // The search stops at the command interface; the listener needs the event one wherever it is.
+    void HearEvents() {
+        if (m_link.connected && !m_link.eventHandle) OpenEventInterface(m_session.Bus(), m_link);
     }
 
     void Announce(std::uint8_t code) {

@@ -1,0 +1,90 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "../support/FakeClock.h"
+#include "cli/CliCommand.h"
+#include "core/device/DeviceMemoryLayout.h"
+#include "sim/SimulatedMouse.h"
+
+namespace ravix {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+class RavixctlSimulatedTest : public ::testing::Test {
+protected:
+    int Run(std::vector<std::string_view> arguments) { return RunRavixctl(arguments, context); }
+
+    std::ostringstream out, err;
+    testing_support::FakeClock clock;
+    CliContext context{out, err, clock, {}};
+};
+
+TEST_F(RavixctlSimulatedTest, ListenPrintsEachEventOfTheMouseAsTheProgramsNotice) {
+    context.simulatedMouseReady = [](SimulatedMouse& mouse) {
+        mouse.SetCurrentProfile(2);
+        auto memory = mouse.Memory();
+        memory[ProfileBlockOffset(2) + kProfileBlockDpiLevels + 1] = 32;  // stage 2: 1600 DPI
+        mouse.PressDpiButton();                                            // stage 1 -> 2
+        mouse.SelectMacroKey(3);
+    };
+    EXPECT_EQ(Run({"listen", "--simulate", "--count", "2"}), kExitOk);
+    EXPECT_THAT(Lines(out.str()), ElementsAre("The system detect the gaming mouse.",
+                                              "Switch DPI into the second stage 1600 (profile 2)",
+                                              "Switch to macro key3"));
+    EXPECT_EQ(err.str(), "");
+}
+
+TEST_F(RavixctlSimulatedTest, ListenRefusesBadCounts) {
+    for (std::string_view count : {"0", "-1", "x", "3x"}) {
+        err.str("");
+        EXPECT_EQ(Run({"listen", "--simulate", "--count", count}), kExitUsage) << count;
+        EXPECT_THAT(err.str(), HasSubstr("usage: ravixctl listen")) << count;
+    }
+    EXPECT_EQ(Run({"listen", "--simulate", "--count"}), kExitUsage);
+}
+
+TEST_F(RavixctlSimulatedTest, ListenWithoutABusSaysSo) {
+    EXPECT_EQ(Run({"listen"}), kExitNoHidBus);
+    EXPECT_THAT(err.str(), HasSubstr("no HID bus"));
+}
+
+TEST_F(RavixctlSimulatedTest, ProfileSelectsTheProfileAndConfirmsIt) {
+    EXPECT_EQ(Run({"profile", "5", "--simulate", "--trace"}), kExitOk);
+    EXPECT_THAT(Lines(out.str()), ElementsAre("SET_FEATURE 00 82 00 00 00 00 00 00 7D",
+                                              "GET_FEATURE 00 82 00 00 00 00 00 00 7D",
+                                              "SET_FEATURE 00 01 FC 00 00 00 00 00 02",
+                                              "SET_FEATURE 00 02 05 00 00 00 00 00 F8", "SLEEP 10",
+                                              "SET_FEATURE 00 82 00 00 00 00 00 00 7D",
+                                              "GET_FEATURE 00 82 05 00 00 00 00 00 78"));
+    EXPECT_EQ(err.str(), "Current profile: 5\n");
+}
+
+TEST_F(RavixctlSimulatedTest, ProfileSaysWhenTheMouseDoesNotFollow) {
+    context.simulatedMouseReady = [](SimulatedMouse& mouse) { mouse.SetAnswering(false); };
+    EXPECT_EQ(Run({"profile", "3", "--simulate"}), kExitFailed);
+    EXPECT_THAT(err.str(), HasSubstr("the mouse stayed on profile 0"));
+}
+
+TEST_F(RavixctlSimulatedTest, ProfileRefusesNumbersTheMouseHasNot) {
+    for (std::vector<std::string_view> arguments : std::vector<std::vector<std::string_view>>{
+             {"profile"}, {"profile", "6"}, {"profile", "-1"}, {"profile", "12"}, {"profile", "a"},
+             {"profile", "1", "--simulat"}}) {
+        err.str("");
+        EXPECT_EQ(Run(arguments), kExitUsage) << arguments.size();
+        EXPECT_FALSE(err.str().empty());
+    }
+}
+
+}  // namespace
+}  // namespace ravix
