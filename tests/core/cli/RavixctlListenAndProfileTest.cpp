@@ -1,10 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "../support/FakeClock.h"
-#include "cli/CliCommand.h"
+#include "../support/RavixctlRun.h"
 #include "core/device/DeviceMemoryLayout.h"
 #include "sim/SimulatedMouse.h"
 
@@ -14,21 +11,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
+using testing_support::Lines;
 
-class RavixctlSimulatedTest : public ::testing::Test {
-protected:
-    int Run(std::vector<std::string_view> arguments) { return RunRavixctl(arguments, context); }
-
-    std::ostringstream out, err;
-    testing_support::FakeClock clock;
-    CliContext context{out, err, clock, {}};
-};
+class RavixctlSimulatedTest : public testing_support::RavixctlRun {};
 
 TEST_F(RavixctlSimulatedTest, ListenPrintsEachEventOfTheMouseAsTheProgramsNotice) {
     context.simulatedMouseReady = [](SimulatedMouse& mouse) {
