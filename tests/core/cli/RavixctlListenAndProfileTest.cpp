@@ -3,6 +3,7 @@
 
 #include "../support/RavixctlRun.h"
 #include "core/device/DeviceMemoryLayout.h"
+#include "sim/SimulatedBus.h"
 #include "sim/SimulatedMouse.h"
 
 namespace ravix {
@@ -28,6 +29,55 @@ TEST_F(RavixctlSimulatedTest, ListenPrintsEachEventOfTheMouseAsTheProgramsNotice
                                               "Switch DPI into the second stage 1600 (profile 2)",
                                               "Switch to macro key3"));
     EXPECT_EQ(err.str(), "");
+}
+
+// The simulated mouse on a bus that reports its plug-ins and unplugs, as the Linux bus does. The
+// watch plays a script: the mouse is unplugged, then plugged in again with a macro key pressed.
+class WatchedMouseBus final : public HidBus {
+public:
+    WatchedMouseBus() { m_mouse.PressDpiButton(); }
+
+    std::unique_ptr<HidInterfaceSet> PresentInterfaces() override { return m_bus.PresentInterfaces(); }
+    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override { return m_bus.OpenProbe(path); }
+    std::unique_ptr<CommandChannel> OpenCommandChannel(const std::wstring& path) override {
+        return m_bus.OpenCommandChannel(path);
+    }
+    std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
+        return m_bus.OpenEventChannel(path);
+    }
+    std::unique_ptr<DeviceWatch> WatchChanges() override { return std::make_unique<Script>(*this); }
+
+private:
+    class Script final : public DeviceWatch {
+    public:
+        explicit Script(WatchedMouseBus& owner) : m_owner(owner) {}
+        DeviceChange WaitForChange(std::uint32_t) override {
+            if (m_step++ % 2 == 1) return DeviceChange::Ignore;  // nothing more of the same moment
+            if (m_owner.m_bus.Plugged()) {
+                m_owner.m_bus.Unplug();
+                return DeviceChange::Removal;
+            }
+            m_owner.m_bus.Plug();
+            m_owner.m_mouse.SelectMacroKey(5);
+            return DeviceChange::Arrival;
+        }
+
+    private:
+        WatchedMouseBus& m_owner;
+        int m_step = 0;
+    };
+
+    SimulatedMouse m_mouse;
+    SimulatedBus m_bus{m_mouse};
+};
+
+TEST_F(RavixctlSimulatedTest, ListenFollowsTheMouseOutAndBackIn) {
+    context.openSystemBus = [] { return std::make_unique<WatchedMouseBus>(); };
+    EXPECT_EQ(Run({"listen", "--count", "2"}), kExitOk);
+    EXPECT_THAT(Lines(out.str()), ElementsAre("The system detect the gaming mouse.",
+                                              "Switch DPI into the second stage 1600 (profile 0)",
+                                              "The system did not detect the gaming mouse!",
+                                              "The system detect the gaming mouse.", "Switch to macro key5"));
 }
 
 TEST_F(RavixctlSimulatedTest, ListenRefusesBadCounts) {
