@@ -14,6 +14,8 @@
 
 namespace ravix {
 
+class SimulatedMouse;
+
 // What a ravixctl command works with; main() provides the real ones, tests their own.
 struct CliContext {
     std::ostream& out;
@@ -21,6 +23,9 @@ struct CliContext {
     Clock& clock;
     // The platform's HID bus; empty (or returning nothing) where there is none yet.
     std::function<std::unique_ptr<HidBus>()> openSystemBus;
+    // Called with the simulated mouse of a --simulate command before the command talks to it, so
+    // that tests can press its buttons.
+    std::function<void(SimulatedMouse&)> simulatedMouseReady = {};
 };
 
 // Exit codes.

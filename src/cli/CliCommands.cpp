@@ -18,6 +18,8 @@ constexpr CliCommand kCommands[] = {
     {"show", "show FILE.bin", RunShowCommand},
     {"image", "image FILE.bin -o OUT", RunImageCommand},
     {"save", "save FILE.bin [--simulate] [--trace]", RunSaveCommand},
+    {"profile", "profile N [--simulate] [--trace]", RunProfileCommand},
+    {"listen", "listen [--simulate] [--count N]", RunListenCommand},
     {"factory", "factory DIR", RunFactoryCommand},
     {"macros", "macros list FILE | macros encode FILE -o OUT", RunMacrosCommand},
     {"keys", "keys", RunKeysCommand},

@@ -1,5 +1,7 @@
 #include "cli/DeviceSession.h"
 
+#include "core/device/Discovery.h"
+#include "core/device/DiscoveryText.h"
 #include "sim/SimulatedBus.h"
 
 namespace ravix {
@@ -11,6 +13,7 @@ std::unique_ptr<DeviceSession> DeviceSession::Open(bool simulate, CliContext& co
         session->m_ownedBus = std::make_unique<SimulatedBus>(*session->m_mouse);
         session->m_log = &session->m_mouse->Log();
         session->m_bus = session->m_ownedBus.get();
+        if (context.simulatedMouseReady) context.simulatedMouseReady(*session->m_mouse);
     } else {
         if (context.openSystemBus) session->m_ownedBus = context.openSystemBus();
         if (!session->m_ownedBus) {
@@ -23,6 +26,13 @@ std::unique_ptr<DeviceSession> DeviceSession::Open(bool simulate, CliContext& co
     }
     session->m_clock = std::make_unique<TracingClock>(context.clock, *session->m_log);
     return session;
+}
+
+bool DeviceSession::Connect(DeviceLink& link, CliContext& context) {
+    const DiscoveryOutcome outcome = DiscoverDevice(*m_bus, link);
+    if (outcome == DiscoveryOutcome::Found) return true;
+    context.err << "ravixctl: " << DescribeOutcome(outcome) << '\n';
+    return false;
 }
 
 void DeviceSession::PrintLog(std::ostream& stream) const {

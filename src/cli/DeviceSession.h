@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "cli/CliCommand.h"
+#include "core/device/DeviceLink.h"
 #include "core/device/TransferTrace.h"
 #include "sim/SimulatedMouse.h"
 
@@ -19,6 +20,10 @@ public:
     Clock& TracedClock() { return *m_clock; }
     const TransferLog& Log() const { return *m_log; }
     SimulatedMouse* Mouse() { return m_mouse.get(); }  // only with --simulate
+
+    // Discovery on the session's bus into `link`; false, after saying why on err, when the
+    // mouse's command interface was not found and opened.
+    bool Connect(DeviceLink& link, CliContext& context);
 
     void PrintLog(std::ostream& stream) const;
 

@@ -5,8 +5,6 @@
 #include "cli/ProfileFileInput.h"
 #include "core/app/ApplicationSettings.h"
 #include "core/device/ConnectSequence.h"
-#include "core/device/Discovery.h"
-#include "core/device/DiscoveryText.h"
 #include "core/platform/FileIo.h"
 #include "core/platform/PortableIniFile.h"
 #include "core/store/DeviceImageBuild.h"
@@ -93,12 +91,7 @@ int RunSaveCommand(CliArguments arguments, CliContext& context) {
     const auto session = DeviceSession::Open(switches->contains("--simulate"), context);
     if (!session) return kExitNoHidBus;
     DeviceLink link;
-    const DiscoveryOutcome outcome = DiscoverDevice(session->Bus(), link);
-    if (outcome != DiscoveryOutcome::Found) {
-        context.err << "ravixctl: " << DescribeOutcome(outcome) << '\n';
-        return kExitFailed;
-    }
-    link.connected = true;
+    if (!session->Connect(link, context)) return kExitFailed;
     DeviceImage image{};
     std::uint8_t mouseProfile = 0;  // the file's profile is the one written
     ConnectSequence(link, BytesOf(image), mouseProfile);

@@ -6,8 +6,8 @@
 
 namespace ravix {
 
-// The platform's clock: the standard library's, unless the build brings a clock of its own (the
-// Windows build's asks for a fine timer period while the mouse is written).
+// The platform's clock. The build picks the implementation: SystemClock_win.cpp (which asks for a
+// fine timer period while the mouse is written) or SystemClock_portable.cpp (the standard library's).
 std::unique_ptr<Clock> OpenSystemClock();
 
 }  // namespace ravix

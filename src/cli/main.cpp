@@ -9,6 +9,6 @@
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     const auto clock = ravix::OpenSystemClock();
-    ravix::CliContext context{std::cout, std::cerr, *clock, ravix::OpenSystemHidBus};
+    ravix::CliContext context{std::cout, std::cerr, *clock, [] { return ravix::OpenSystemHidBus(std::cerr); }};
     return ravix::RunRavixctl(arguments, context);
 }

@@ -282,7 +282,7 @@ TEST(Ravixctl, OverTheRealBusListsWinesInterfacesAndFindsNoMouse) {
     const std::size_t listed = ListedPaths(system).size();
     std::ostringstream out, err;
     WinClock clock;
-    CliContext context{out, err, clock, OpenSystemHidBus};
+    CliContext context{out, err, clock, [&err] { return OpenSystemHidBus(err); }};
 
     const std::vector<std::string_view> devices{"devices"};
     EXPECT_EQ(RunRavixctl(devices, context), kExitFailed);

@@ -86,4 +86,23 @@ bool Discover(HidBus& bus, DeviceLink& link) {
     return DiscoverDevice(bus, link) == DiscoveryOutcome::Found;
 }
 
+bool OpenEventInterface(HidBus& bus, DeviceLink& link) {
+    std::unique_ptr<HidInterfaceSet> interfaces = bus.PresentInterfaces();
+    if (!interfaces) return false;
+    for (std::uint32_t index = 0;; ++index) {
+        const ListedInterface listed = interfaces->Interface(index);
+        if (listed.status == ListedInterface::Status::EndOfList) return false;
+        if (listed.status == ListedInterface::Status::Unreadable) continue;
+        std::unique_ptr<HidProbe> probe = bus.OpenProbe(listed.path);
+        const auto attributes = probe ? probe->Attributes() : std::nullopt;
+        const auto caps = attributes && IsMouse(*attributes) ? probe->Capabilities() : std::nullopt;
+        if (!caps || ClassifyInterface(*attributes, *caps) != InterfaceRole::EventInterface) continue;
+        probe.reset();
+        link.eventHandle = bus.OpenEventChannel(listed.path);
+        if (!link.eventHandle) return false;
+        link.eventInputReportLength = caps->inputReportLength;
+        return true;
+    }
+}
+
 }  // namespace ravix

@@ -55,4 +55,9 @@ DiscoveryOutcome DiscoverDevice(HidBus& bus, DeviceLink& link, const DiscoveryOb
 // True when the command interface was found and opened.
 bool Discover(HidBus& bus, DeviceLink& link);
 
+// Opens the mouse's event interface into `link` wherever the list has it, for a listener that
+// must hear the mouse although the search above stopped before its event interface. Interfaces
+// that cannot be examined are passed over. True when it was opened.
+bool OpenEventInterface(HidBus& bus, DeviceLink& link);
+
 }  // namespace ravix

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/device/CommandChannel.h"
+#include "core/device/DeviceWatch.h"
 #include "core/device/EventChannel.h"
 
 namespace ravix {
@@ -73,6 +74,10 @@ public:
 
     // Opens `path` for reading only as the event interface (asynchronous reads on Windows).
     virtual std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) = 0;
+
+    // Change notifications for the mouse's interfaces, where the bus gives them itself; nothing
+    // where the system tells a window instead (Windows) or nothing ever changes.
+    virtual std::unique_ptr<DeviceWatch> WatchChanges() { return nullptr; }
 };
 
 }  // namespace ravix

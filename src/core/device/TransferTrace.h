@@ -62,6 +62,7 @@ public:
     std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
         return m_inner.OpenEventChannel(path);
     }
+    std::unique_ptr<DeviceWatch> WatchChanges() override { return m_inner.WatchChanges(); }
 
 private:
     HidBus& m_inner;

@@ -1,9 +1,5 @@
+// ravixctl's clock where the platform needs nothing special: the standard library's steady clock.
 #include "cli/SystemClock.h"
-
-// A build with a clock adapter (the Windows build) defines RAVIX_HAVE_SYSTEM_CLOCK for this
-// library and links its own OpenSystemClock instead.
-#ifndef RAVIX_HAVE_SYSTEM_CLOCK
-
 #include "core/platform/SteadyClock.h"
 
 namespace ravix {
@@ -13,5 +9,3 @@ std::unique_ptr<Clock> OpenSystemClock() {
 }
 
 }  // namespace ravix
-
-#endif
