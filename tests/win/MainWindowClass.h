@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "core/platform/BinaryFiles.h"
-#include "tests/fakes/RecordingNotifier.h"
-#include "tests/fakes/RecordingPointerSettings.h"
+#include "tests/fakes/FakeNotifier.h"
+#include "tests/fakes/FakePointerSettings.h"
 #include "tests/fakes/ScriptedFileDialogs.h"
 #include "win/app/ModulePath.h"
 #include "win/app/ProgramPorts.h"
@@ -37,8 +37,8 @@ struct TestPorts {
 
     WinIniFile ini;
     PortableBinaryFiles files;
-    RecordingNotifier notifier;
-    RecordingPointerSettings pointer;
+    FakeNotifier notifier;
+    FakePointerSettings pointer;
     ScriptedFileDialogs dialogs;
     ProgramPorts ports;
 };

@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "core/editor/ButtonBoxes.h"
-#include "tests/core/support/TransferOutline.h"
+#include "tests/fakes/TransferOutline.h"
 
 namespace ravix::win {
 namespace {
