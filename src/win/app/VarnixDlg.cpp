@@ -69,8 +69,8 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Then the members: the pages' controls, device changes, the profile manager's requests, the
-    // store's timers, the simulation's commands, the mouse's events, the hover images and the thumb. Dropped
-    // files fall through to the default handling, which ignores them.
+    // store's timers, the simulation's commands, the mouse's events, the hover images and the
+    // thumb. Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
                                       result) ||
            CDialog::OnMessage(message, wParam, lParam, result);

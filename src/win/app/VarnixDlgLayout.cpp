@@ -16,8 +16,7 @@ ClientPoint PointOf(LPARAM lParam) {
 }  // namespace
 
 MainWindowLayout CVarnixDlg::Layout() const {
-    static const BodyHeights heights = CatalogueBodyHeights();
-    return LayOutMainWindow(m_window.layout, heights);
+    return LayOutMainWindow(m_window.layout, CatalogueBodyHeights());
 }
 
 // The children are redrawn too: the window's picture covers the thumb and the open lists.
