@@ -10,21 +10,21 @@ OsVersion ReportedOsVersion() {
 }
 
 UniqueFont::UniqueFont(const FontChoice& choice)
-    : font_(CreateFontW(choice.height, 0, 0, 0, choice.weight, FALSE, FALSE, FALSE, choice.charSet,
+    : m_font(CreateFontW(choice.height, 0, 0, 0, choice.weight, FALSE, FALSE, FALSE, choice.charSet,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, choice.quality, choice.pitchAndFamily,
                         choice.face.c_str())) {}
 
 UniqueFont& UniqueFont::operator=(UniqueFont&& other) noexcept {
     if (this != &other) {
         Reset();
-        font_ = std::exchange(other.font_, nullptr);
+        m_font = std::exchange(other.m_font, nullptr);
     }
     return *this;
 }
 
 void UniqueFont::Reset() {
-    if (font_) DeleteObject(font_);
-    font_ = nullptr;
+    if (m_font) DeleteObject(m_font);
+    m_font = nullptr;
 }
 
 }  // namespace ravix::win

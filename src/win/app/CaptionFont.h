@@ -19,11 +19,11 @@ public:
     UniqueFont& operator=(const UniqueFont&) = delete;
     UniqueFont& operator=(UniqueFont&& other) noexcept;
 
-    HFONT Get() const { return font_; }
+    HFONT Get() const { return m_font; }
     void Reset();
 
 private:
-    HFONT font_ = nullptr;
+    HFONT m_font = nullptr;
 };
 
 }  // namespace ravix::win

@@ -15,32 +15,32 @@ void CopyText(wchar_t (&field)[N], const std::wstring& text) {
 }  // namespace
 
 void CTrayIcon::Add(HWND window, UINT callbackMessage, HICON icon, const std::wstring& tip) {
-    record_ = {};
+    m_record = {};
     // The record with the balloon fields and the item identifier.
-    record_.cbSize = NOTIFYICONDATAW_V3_SIZE;
-    record_.hWnd = window;
-    record_.uID = kIdentifier;
-    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    record_.uCallbackMessage = callbackMessage;
-    record_.hIcon = icon;
-    CopyText(record_.szTip, tip);
-    added_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
+    m_record.cbSize = NOTIFYICONDATAW_V3_SIZE;
+    m_record.hWnd = window;
+    m_record.uID = kIdentifier;
+    m_record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_record.uCallbackMessage = callbackMessage;
+    m_record.hIcon = icon;
+    CopyText(m_record.szTip, tip);
+    m_added = Shell_NotifyIconW(NIM_ADD, &m_record) != FALSE;
 }
 
 void CTrayIcon::ShowNotice(const std::wstring& text, const std::wstring& title, UINT timeoutMs) {
-    if (!record_.hWnd) return;
-    CopyText(record_.szInfo, text);
-    CopyText(record_.szInfoTitle, title);
-    record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
-    record_.dwInfoFlags = NIIF_INFO;
-    record_.uTimeout = timeoutMs;
-    Shell_NotifyIconW(NIM_MODIFY, &record_);
+    if (!m_record.hWnd) return;
+    CopyText(m_record.szInfo, text);
+    CopyText(m_record.szInfoTitle, title);
+    m_record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
+    m_record.dwInfoFlags = NIIF_INFO;
+    m_record.uTimeout = timeoutMs;
+    Shell_NotifyIconW(NIM_MODIFY, &m_record);
 }
 
 void CTrayIcon::Remove() {
-    if (record_.hWnd) Shell_NotifyIconW(NIM_DELETE, &record_);
-    added_ = false;
-    record_.hWnd = nullptr;
+    if (m_record.hWnd) Shell_NotifyIconW(NIM_DELETE, &m_record);
+    m_added = false;
+    m_record.hWnd = nullptr;
 }
 
 }  // namespace ravix::win

@@ -23,14 +23,14 @@ public:
     void Add(HWND window, UINT callbackMessage, HICON icon, const std::wstring& tip);
     void ShowNotice(const std::wstring& text, const std::wstring& title, UINT timeoutMs);
     void Remove();
-    bool Added() const { return added_; }
+    bool Added() const { return m_added; }
 
     // What the record holds now, for tests.
-    const NOTIFYICONDATAW& Record() const { return record_; }
+    const NOTIFYICONDATAW& Record() const { return m_record; }
 
 private:
-    NOTIFYICONDATAW record_{};
-    bool added_ = false;
+    NOTIFYICONDATAW m_record{};
+    bool m_added = false;
 };
 
 }  // namespace ravix::win

@@ -40,33 +40,37 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
               }),
       m_simulation(ports),
+      m_noticeBoard(state, ports, m_look.texts, m_trayIcon),
+      m_hover(m_window),
+      m_thumb(m_window,
+              [this](RightPanelView view) {
+                  SwitchRightView(view);
+                  PlacePages();
+                  Redraw();
+              }),
       m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier},
       m_pages(MakeSectionPages(m_pageContext)) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     for (const auto& page : m_pages) m_handlers.push_back(page.get());
-    m_handlers.insert(m_handlers.end(), {&m_deviceChanges, &m_store, &m_simulation});
+    m_handlers.insert(m_handlers.end(),
+                      {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover, &m_thumb});
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 13> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
-        OnMessageEntry<Self>(WM_DEVICE_EVENT, &Self::OnDeviceEvent),
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
-        OnMessageEntry<Self>(WM_MOUSEMOVE, &Self::OnMouseMove),
-        OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
-        OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
-        OnMessageEntry<Self>(WM_PANEL_SCROLL, &Self::OnPanelScroll),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Then the members: the pages' controls, device changes, the profile manager's requests, the
-    // store's timers and the simulation's commands. Dropped files fall through to the default
-    // handling, which ignores them.
+    // store's timers, the simulation's commands, the mouse's events, the hover images and the
+    // thumb. Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
                                       result) ||
            CDialog::OnMessage(message, wParam, lParam, result);
@@ -94,7 +98,7 @@ BOOL CVarnixDlg::OnInitDialog() {
     }
     m_store.LoadAtStartUp();
     LoadLook();
-    CreateThumb();
+    m_thumb.Create(m_hWnd);
     // Without the mouse the pages stay empty until it arrives.
     if (m_state.deviceLink.connected) FillPages();
     m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_look.texts.trayTip);

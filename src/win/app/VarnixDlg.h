@@ -14,14 +14,16 @@
 #include "win/app/CaptionFont.h"
 #include "win/app/DeviceChangeWatcher.h"
 #include "win/app/MouseLink.h"
+#include "win/app/NoticeBoard.h"
 #include "win/app/ProgramPorts.h"
 #include "win/app/ProgramState.h"
 #include "win/app/SimulationConsole.h"
 #include "win/app/StoreOperations.h"
 #include "win/app/TrayIcon.h"
+#include "win/editor/HoverImages.h"
+#include "win/editor/PanelThumb.h"
 #include "win/editor/SectionPage.h"
 #include "win/framework/Dialog.h"
-#include "win/skin/SkinButtons.h"
 
 namespace ravix::win {
 
@@ -42,12 +44,12 @@ public:
     void CancelEdits();
 
     // Every notice shown at the notification-area icon, oldest first.
-    const std::vector<Notice>& Notices() const { return m_notices; }
+    const std::vector<Notice>& Notices() const { return m_noticeBoard.Notices(); }
     const TextCatalogue& Texts() const { return m_look.texts; }
     const CTrayIcon& TrayIcon() const { return m_trayIcon; }
     // What decides the layout and what a press does: the sections, the views, the open list.
     const MainWindowState& WindowState() const { return m_window; }
-    HoverTarget Hover() const { return m_hover; }
+    HoverTarget Hover() const { return m_hover.Current(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -65,16 +67,14 @@ private:
     void ShowStartUpFailure(const wchar_t* text);
     [[noreturn]] void ExitProgram();  // the destroy handler's clean-up, then the end of the process
 
-    // The mouse's comings and goings and events, the notices and the tray (VarnixDlgEvents.cpp).
+    // The mouse's comings and goings, the tray and the pages' records (VarnixDlgEvents.cpp).
     void AnswerDeviceChange(const DeviceChangeResponse& response);
-    LRESULT OnDeviceEvent(WPARAM, LPARAM);
-    void ShowNotice(const Notice& notice);
     LRESULT OnTrayIcon(WPARAM, LPARAM);
     void ShowTrayMenu();
     void FillPages();
     void RefreshPages();
 
-    // The layout, the picture, presses and hover images (VarnixDlgLayout.cpp).
+    // The layout, the picture and presses (VarnixDlgLayout.cpp).
     MainWindowLayout Layout() const;
     void Redraw();
     void PaintClient(HDC dc);
@@ -83,13 +83,7 @@ private:
     void ToggleSection(Section section);
     void PlacePages();
     void ResetPages();
-    LRESULT OnMouseMove(WPARAM, LPARAM);
-    LRESULT OnMouseHover(WPARAM, LPARAM);
-    LRESULT OnMouseLeave(WPARAM, LPARAM);
-    void ShowHover(HoverTarget target);
-    void CreateThumb();
     void SwitchRightView(RightPanelView view);
-    LRESULT OnPanelScroll(WPARAM, LPARAM);
 
     struct BitmapDeleter {
         void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
@@ -102,16 +96,16 @@ private:
     UniqueFont m_captionFont;
     std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> m_background;  // "/main.png"
     MainWindowState m_window;
-    HoverTarget m_hover;
     bool m_pagesFilled = false;  // the pages have shown the profile at least once
-    CGdipButton m_thumb;         // dragged along the right panel's scroll bar
     CTrayIcon m_trayIcon;
-    std::vector<Notice> m_notices;
 
     MouseLink m_mouse;
     DeviceChangeWatcher m_deviceChanges;
     StoreOperations m_store;
     SimulationConsole m_simulation;
+    NoticeBoard m_noticeBoard;
+    HoverImages m_hover;
+    PanelThumb m_thumb;
     PageContext m_pageContext;
     SectionPages m_pages;
     std::vector<MessageHandler*> m_handlers;  // the pages and duties, offered what the table leaves

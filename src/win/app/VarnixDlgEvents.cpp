@@ -1,8 +1,6 @@
-// The main window's answers to the mouse coming and going and to its own events, the notices it
-// shows for them at the notification-area icon, and the icon's menu.
+// The main window's answers to the mouse coming and going, its notification-area icon and menu,
+// and its pages' records.
 #include "core/app/DeviceEventNotice.h"
-#include "core/device/TransferTrace.h"
-#include "core/platform/TextCodecs.h"
 #include "win/app/Messages.h"
 #include "win/app/VarnixDlg.h"
 
@@ -25,24 +23,6 @@ void CVarnixDlg::AnswerDeviceChange(const DeviceChangeResponse& response) {
         m_store.Reload();
         m_mouse.ResumeListener();
     }
-}
-
-LRESULT CVarnixDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
-    // Anything beyond 32 bits is no event of the mouse's.
-    if (code > 0xFFFFFFFFu || value < 0 || static_cast<ULONG_PTR>(value) > 0xFFFFFFFFu) return 0;
-    const auto notice =
-        HandleDeviceEvent(m_look.texts, static_cast<std::uint32_t>(code), static_cast<std::uint32_t>(value),
-                          m_state.deviceLink, m_ports.clock, BytesOf(m_state.deviceImage));
-    if (notice) ShowNotice(*notice);
-    return 0;
-}
-
-void CVarnixDlg::ShowNotice(const Notice& notice) {
-    m_notices.push_back(notice);
-    if (m_ports.noticeLog)
-        m_ports.noticeLog->Record(
-            Utf8FromWide(notice.title + L"\t" + std::to_wstring(notice.timeoutMs) + L"\t" + notice.text));
-    m_trayIcon.ShowNotice(notice.text, notice.title, notice.timeoutMs);
 }
 
 LRESULT CVarnixDlg::OnTrayIcon(WPARAM, LPARAM mouseMessage) {

@@ -19,6 +19,11 @@ namespace ravix::win {
 
 class SkinCanvas;
 
+// Repaints the main window with its children: its picture covers the pages' controls.
+inline void RedrawWithChildren(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 // How the main window looks in the language and skin chosen at start-up; its pages draw with it.
 struct WindowLook {
     Language language = Language::English;
@@ -37,8 +42,7 @@ struct PageContext {
     const WindowLook& look;
     Notifier& notifier;
 
-    // Repaints the window with its children: its picture covers the pages' controls.
-    void Redraw() const { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN); }
+    void Redraw() const { RedrawWithChildren(window); }
 };
 
 // The window side of one section's body. The main window holds one per section, offers each its
