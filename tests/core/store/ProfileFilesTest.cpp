@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "../fakes/ScriptedFileDialogs.h"
-#include "ProfileFolder.h"
 #include "core/store/ProfileFiles.h"
+#include "tests/fakes/ProfileFolder.h"
+#include "tests/fakes/ScriptedFileDialogs.h"
 
 namespace ravix {
 namespace {
 
 using ProfileFiles = ProfileFolder;
 
-const RecordingNotifier::Message kMissing{L"Config file is not exist.", L"Velmar Ravix Driver"};
+const FakeNotifier::Message kMissing{L"Config file is not exist.", L"Velmar Ravix Driver"};
 
 TEST_F(ProfileFiles, CurrentProfileIsTheListPositionOfItsName) {
     for (std::uint8_t i = 0; i < 3; ++i)
@@ -143,7 +143,7 @@ TEST_F(ProfileFiles, FailedWriteShowsTheErrorCode) {
     EXPECT_FALSE(
         SaveCurrentProfile({Path(L"Velmar Ravix Driver.exe"), ini_, locked, notifier_}, state, Marked(1)));
     EXPECT_EQ(notifier_.messages,
-              (std::vector<RecordingNotifier::Message>{{L"Error Code is: 32 \n", L"NULL ==fp "}}));
+              (std::vector<FakeNotifier::Message>{{L"Error Code is: 32 \n", L"NULL ==fp "}}));
     EXPECT_EQ(Contents(L"config0.bin")[6], 0x10);  // unchanged
 }
 

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "../fakes/RecordingNotifier.h"
 #include "core/platform/BinaryFiles.h"
 #include "core/platform/PortableIniFile.h"
 #include "core/store/ProfileFiles.h"
+#include "tests/fakes/FakeNotifier.h"
 
 namespace ravix {
 
@@ -77,7 +77,7 @@ protected:
     std::filesystem::path folder_;
     PortableIniFile ini_;
     PortableBinaryFiles files_;
-    RecordingNotifier notifier_;
+    FakeNotifier notifier_;
 };
 
 }  // namespace ravix
