@@ -13,19 +13,13 @@
 
 #include "core/skin/RegionRuns.h"
 #include "resource.h"
+#include "tests/fakes/FakeNotifier.h"
 #include "win/skin/SkinBitmaps.h"
 #include "win/skin/SkinFields.h"
 #include "win/skin/SkinImages.h"
 
 namespace ravix::win {
 namespace {
-
-struct RecordingNotifier final : Notifier {
-    std::vector<std::pair<std::wstring, std::wstring>> shown;
-    void ShowMessage(const std::wstring& text, const std::wstring& caption) override {
-        shown.emplace_back(text, caption);
-    }
-};
 
 // A 32-bit top-down section to draw on, filled with one colour.
 struct Canvas {
@@ -121,20 +115,19 @@ TEST_F(SkinTest, DecodedPicturesAreKeptForTheRunButFailuresAreNot) {
 }
 
 TEST_F(SkinTest, FailuresAreReportedWithTheirMessages) {
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     Canvas canvas(1, 1, 0);
     EXPECT_FALSE(LoadPng(notifier, canvas.dc, TempFile(L"missing.png"), 0, 0));
     EXPECT_FALSE(LoadPng(notifier, canvas.dc, TempFile(L"missing.png"), 0, 0));
-    ASSERT_EQ(notifier.shown.size(), 2u) << "reported at every paint while missing";
-    EXPECT_EQ(notifier.shown[0].first, L"LoadPng---Load image failed.");
-    EXPECT_EQ(notifier.shown[0].second, ApplicationTitle());
+    ASSERT_EQ(notifier.messages.size(), 2u) << "reported at every paint while missing";
+    EXPECT_EQ(notifier.messages[0], (FakeNotifier::Message{L"LoadPng---Load image failed.", ApplicationTitle()}));
 
     HWND window = CreateSkinChild(nullptr, {10, 10, 110, 60}, 0, WS_POPUP);
     ASSERT_TRUE(window);
     EXPECT_EQ(LoadDialogBackground(window, TempFile(L"no-skin"), SkinnedDialog::MacroManager, notifier), nullptr);
-    ASSERT_EQ(notifier.shown.size(), 3u);
-    EXPECT_EQ(notifier.shown[2], std::make_pair(std::wstring(L"error"),
-                                                std::wstring(L"Macro Manager Dialog Load background image failed!!!")));
+    ASSERT_EQ(notifier.messages.size(), 3u);
+    EXPECT_EQ(notifier.messages[2],
+              (FakeNotifier::Message{L"error", L"Macro Manager Dialog Load background image failed!!!"}));
     RECT rect{};
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.right - rect.left, 0) << "a window without its picture has no size";

@@ -104,8 +104,9 @@ using UniqueIcon = Unique<HICON, IconTraits>;
 using UniqueMenu = Unique<HMENU, MenuTraits>;
 using UniqueDeviceNotification = Unique<HDEVNOTIFY, DeviceNotificationTraits>;
 
-// An object selected into a DC for as long as this lives; the DC's previous object of the same
-// kind is selected back at the end.
+// A bitmap, font, brush or pen selected into a DC for as long as this lives; the DC's previous
+// object of the same kind is selected back at the end. (A region is not selected but copied into
+// the DC, and has no previous one to give back.)
 class SelectedObject {
 public:
     SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(dc && object ? SelectObject(dc, object) : nullptr) {}
