@@ -7,11 +7,14 @@
 // installed, so that Enter or Escape does not close the dialog that captures them.
 #include <windows.h>
 
+#include "win/platform/UniqueResources.h"
+
 namespace {
 
 constexpr UINT kKeyReport = WM_USER + 10;
 
-HHOOK g_hook = nullptr;
+// Removed at the latest when the library is unloaded, so that no hook is left pointing into it.
+ravix::win::UniqueHook g_hook;
 HWND g_target = nullptr;
 HINSTANCE g_module = nullptr;
 
@@ -38,23 +41,23 @@ LRESULT CALLBACK KeyboardProc(int code, WPARAM key, LPARAM info) {
             PostMessageW(g_target, kKeyReport, SidedKey(static_cast<UINT>(key), info), (info >> 24) & 1);
         return 1;
     }
-    return CallNextHookEx(g_hook, code, key, info);
+    return CallNextHookEx(g_hook.Get(), code, key, info);
 }
 
 }  // namespace
 
 extern "C" __declspec(dllexport) BOOL installhook(HWND target) {
-    if (g_hook) UnhookWindowsHookEx(g_hook);
+    g_hook.Reset();
     g_target = target;
-    g_hook = SetWindowsHookExW(WH_KEYBOARD, KeyboardProc, g_module, GetCurrentThreadId());
-    return g_hook != nullptr;
+    g_hook.Reset(SetWindowsHookExW(WH_KEYBOARD, KeyboardProc, g_module, GetCurrentThreadId()));
+    return g_hook.Valid();
 }
 
 extern "C" __declspec(dllexport) BOOL removehook() {
-    const BOOL removed = g_hook ? UnhookWindowsHookEx(g_hook) : FALSE;
-    g_hook = nullptr;
+    const BOOL installed = g_hook.Valid();
+    g_hook.Reset();
     g_target = nullptr;
-    return removed;
+    return installed;
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {

@@ -8,7 +8,7 @@
 //
 //   INSTANTIATE_TEST_SUITE_P(Win32, KeyboardLayoutConformance,
 //                            ::testing::Values(ravix::KeyboardLayoutImplementation{
-//                                "Win32", [] { return std::make_unique<Win32KeyboardLayout>(); }}),
+//                                "Win32", [] { return std::make_unique<WinKeyboardLayout>(); }}),
 //                            ravix::KeyboardLayoutImplementationName);
 
 #include <gtest/gtest.h>

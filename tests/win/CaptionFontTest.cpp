@@ -9,6 +9,7 @@
 
 #include "core/app/TextCatalogue.h"
 #include "win/app/CaptionFont.h"
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 namespace {
@@ -18,15 +19,16 @@ constexpr int kCell = 24;
 // One character drawn black on white with `font`, as rows of pixels.
 class Rendering {
 public:
-    Rendering(HFONT font, const std::wstring& text) : width_(kCell * static_cast<int>(text.size())) {
+    Rendering(HFONT font, const std::wstring& text) : m_width(kCell * static_cast<int>(text.size())) {
         BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), m_width, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
-        const HDC dc = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ oldBitmap = SelectObject(dc, bitmap_);
-        const HGDIOBJ oldFont = SelectObject(dc, font);
-        RECT all{0, 0, width_, kCell};
+        const UniqueDc memory(CreateCompatibleDC(nullptr));
+        const HDC dc = memory.Get();
+        const UniqueBitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        const SelectedObject selectedBitmap(dc, bitmap.Get());
+        const SelectedObject selectedFont(dc, font);
+        RECT all{0, 0, m_width, kCell};
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0, 0, 0));
@@ -36,18 +38,14 @@ public:
         }
         GdiFlush();
         const auto* pixels = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(pixels, pixels + width_ * kCell);
-        SelectObject(dc, oldFont);
-        SelectObject(dc, oldBitmap);
-        DeleteDC(dc);
+        m_pixels.assign(pixels, pixels + m_width * kCell);
     }
-    ~Rendering() { DeleteObject(bitmap_); }
 
     // The pixels of character `index`.
     std::vector<std::uint32_t> Cell(std::size_t index) const {
         std::vector<std::uint32_t> cell;
         for (int y = 0; y < kCell; ++y)
-            for (int x = 0; x < kCell; ++x) cell.push_back(pixels_[y * width_ + static_cast<int>(index) * kCell + x]);
+            for (int x = 0; x < kCell; ++x) cell.push_back(m_pixels[y * m_width + static_cast<int>(index) * kCell + x]);
         return cell;
     }
 
@@ -56,21 +54,20 @@ public:
         const char* folder = std::getenv("RAVIX_SAVE_RENDERING");
         if (!folder) return;
         BITMAPFILEHEADER file{0x4D42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
-        BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), width_, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels_.size() * 4);
+        BITMAPINFOHEADER header{sizeof(BITMAPINFOHEADER), m_width, -kCell, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        file.bfSize = file.bfOffBits + static_cast<DWORD>(m_pixels.size() * 4);
         const std::string path = std::string(folder) + "\\" + name;
         if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
             std::fwrite(&file, sizeof(file), 1, out);
             std::fwrite(&header, sizeof(header), 1, out);
-            std::fwrite(pixels_.data(), 4, pixels_.size(), out);
+            std::fwrite(m_pixels.data(), 4, m_pixels.size(), out);
             std::fclose(out);
         }
     }
 
 private:
-    int width_;
-    HBITMAP bitmap_ = nullptr;
-    std::vector<std::uint32_t> pixels_;
+    int m_width;
+    std::vector<std::uint32_t> m_pixels;
 };
 
 bool Blank(const std::vector<std::uint32_t>& cell) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "win/platform/UniqueResources.h"
 #include "win/skin/SkinFields.h"
 
 #ifdef RAVIX_KBHOOK_PATH
@@ -37,10 +38,11 @@ void Press(BYTE key, BYTE scan, DWORD flags) {
 }
 
 TEST(KBHook, ReportsPressesWithSidedModifiersAndTheExtendedFlag) {
-    HMODULE library = LoadLibraryW(RAVIX_KBHOOK_PATH);
+    const UniqueModule library(LoadLibraryW(RAVIX_KBHOOK_PATH));
     ASSERT_TRUE(library);
-    auto install = reinterpret_cast<BOOL (*)(HWND)>(reinterpret_cast<void*>(GetProcAddress(library, "installhook")));
-    auto remove = reinterpret_cast<BOOL (*)()>(reinterpret_cast<void*>(GetProcAddress(library, "removehook")));
+    auto install =
+        reinterpret_cast<BOOL (*)(HWND)>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "installhook")));
+    auto remove = reinterpret_cast<BOOL (*)()>(reinterpret_cast<void*>(GetProcAddress(library.Get(), "removehook")));
     ASSERT_TRUE(install && remove);
 
     HWND window = CreateSkinChild(nullptr, {0, 0, 40, 40}, 0, WS_POPUP | WS_VISIBLE);

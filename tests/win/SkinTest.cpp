@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/skin/RegionRuns.h"
 #include "resource.h"
+#include "tests/fakes/FakeNotifier.h"
 #include "win/skin/SkinBitmaps.h"
 #include "win/skin/SkinFields.h"
 #include "win/skin/SkinImages.h"
@@ -19,31 +21,25 @@
 namespace ravix::win {
 namespace {
 
-struct FakeNotifier final : Notifier {
-    std::vector<std::pair<std::wstring, std::wstring>> shown;
-    void ShowMessage(const std::wstring& text, const std::wstring& caption) override {
-        shown.emplace_back(text, caption);
-    }
-};
-
 // A 32-bit top-down section to draw on, filled with one colour.
 struct Canvas {
-    HDC dc = CreateCompatibleDC(nullptr);
+    UniqueDc memory{CreateCompatibleDC(nullptr)};
+    HDC dc = memory.Get();
     std::uint32_t* pixels = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
+    UniqueBitmap bitmap;
+    std::optional<SelectedObject> selected;
     int width;
     Canvas(int w, int h, std::uint32_t fill) : width(w) {
         BITMAPINFO info{};
         info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
-        old = SelectObject(dc, bitmap);
+        bitmap.Reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0));
+        selected.emplace(dc, bitmap.Get());
         for (int i = 0; i < w * h; ++i) pixels[i] = fill;
     }
-    ~Canvas() {
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+    // The canvas's bitmap, free for a function that selects it elsewhere.
+    HBITMAP Unselected() {
+        selected.reset();
+        return bitmap.Get();
     }
     std::uint32_t At(int x, int y) {
         GdiFlush();
@@ -123,29 +119,27 @@ TEST_F(SkinTest, FailuresAreReportedWithTheirMessages) {
     Canvas canvas(1, 1, 0);
     EXPECT_FALSE(LoadPng(notifier, canvas.dc, TempFile(L"missing.png"), 0, 0));
     EXPECT_FALSE(LoadPng(notifier, canvas.dc, TempFile(L"missing.png"), 0, 0));
-    ASSERT_EQ(notifier.shown.size(), 2u) << "reported at every paint while missing";
-    EXPECT_EQ(notifier.shown[0].first, L"LoadPng---Load image failed.");
-    EXPECT_EQ(notifier.shown[0].second, ApplicationTitle());
+    ASSERT_EQ(notifier.messages.size(), 2u) << "reported at every paint while missing";
+    EXPECT_EQ(notifier.messages[0], (FakeNotifier::Message{L"LoadPng---Load image failed.", ApplicationTitle()}));
 
     HWND window = CreateSkinChild(nullptr, {10, 10, 110, 60}, 0, WS_POPUP);
     ASSERT_TRUE(window);
     EXPECT_EQ(LoadDialogBackground(window, TempFile(L"no-skin"), SkinnedDialog::MacroManager, notifier), nullptr);
-    ASSERT_EQ(notifier.shown.size(), 3u);
-    EXPECT_EQ(notifier.shown[2], std::make_pair(std::wstring(L"error"),
-                                                std::wstring(L"Macro Manager Dialog Load background image failed!!!")));
+    ASSERT_EQ(notifier.messages.size(), 3u);
+    EXPECT_EQ(notifier.messages[2],
+              (FakeNotifier::Message{L"error", L"Macro Manager Dialog Load background image failed!!!"}));
     RECT rect{};
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.right - rect.left, 0) << "a window without its picture has no size";
 
     const std::wstring picture = TempFile(L"back.png");
     WritePng(picture, 30, 20, std::vector<std::uint32_t>(600, 0xFF202020), false);
-    HBITMAP background = LoadWindowBackground(window, picture);
+    const UniqueBitmap background(LoadWindowBackground(window, picture));
     ASSERT_TRUE(background);
     GetWindowRect(window, &rect);
     EXPECT_EQ(rect.left, 10) << "not moved";
     EXPECT_EQ(rect.right - rect.left, 30);
     EXPECT_EQ(rect.bottom - rect.top, 20);
-    DeleteObject(background);
     DestroyWindow(window);
     DeleteFileW(picture.c_str());
 }
@@ -173,25 +167,22 @@ TEST_F(SkinTest, BitmapFilesLoadThroughThePictureLoader) {
     const std::uint8_t row[] = {0x30, 0x20, 0x10, 0xFF, 0xFF, 0xFF};  // blue, green, red per pixel
     std::copy(std::begin(row), std::end(row), file.begin() + 54);
     const std::wstring path = TempFile(L"sheet.bmp");
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(handle, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
-    CloseHandle(handle);
-    HBITMAP bitmap = nullptr;
+    {
+        const UniqueHandle handle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        WriteFile(handle.Get(), file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
+    }
+    UniqueBitmap bitmap;
     int width = 0, height = 0;
     ASSERT_TRUE(LoadBitmapFile(path, bitmap, width, height));
     EXPECT_EQ(width, 2);
     EXPECT_EQ(height, 1);
     Canvas canvas(2, 1, 0);
-    HDC source = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(source, bitmap);
-    BitBlt(canvas.dc, 0, 0, 2, 1, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
+    ASSERT_TRUE(DrawBitmap(canvas.dc, 0, 0, 2, 1, bitmap.Get()));
     EXPECT_EQ(canvas.At(0, 0), 0x102030u);
+    const HBITMAP before = bitmap.Get();
     EXPECT_FALSE(LoadBitmapFile(TempFile(L"none.bmp"), bitmap, width, height));
-    EXPECT_TRUE(bitmap) << "a failed load keeps the bitmap held before";
-    DeleteObject(bitmap);
+    EXPECT_EQ(bitmap.Get(), before) << "a failed load keeps the bitmap held before";
     DeleteFileW(path.c_str());
 }
 
@@ -209,27 +200,22 @@ TEST_F(SkinTest, BitmapToRegionMatchesThePredictedRuns) {
     for (const RegionRect& r : runs)
         for (int x = r.left; x < r.right; ++x) predicted[static_cast<std::size_t>(r.top * w + x)] = true;
 
-    SelectObject(mask.dc, mask.old);
-    HRGN region = BitmapToRegion(mask.bitmap);
-    mask.old = SelectObject(mask.dc, mask.bitmap);
+    const UniqueRegion region = BitmapToRegion(mask.Unselected());
     ASSERT_TRUE(region);
     int mismatches = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if ((PtInRegion(region, x, y) != FALSE) != predicted[static_cast<std::size_t>(y * w + x)]) ++mismatches;
+            if ((PtInRegion(region.Get(), x, y) != FALSE) != predicted[static_cast<std::size_t>(y * w + x)])
+                ++mismatches;
     EXPECT_EQ(mismatches, 0);
-    EXPECT_TRUE(PtInRegion(region, 3, 0));
-    DeleteObject(region);
+    EXPECT_TRUE(PtInRegion(region.Get(), 3, 0));
 
     Canvas white(4, 4, 0xFFFFFF);
-    SelectObject(white.dc, white.old);
-    HRGN empty = BitmapToRegion(white.bitmap);
-    white.old = SelectObject(white.dc, white.bitmap);
+    const UniqueRegion empty = BitmapToRegion(white.Unselected());
     ASSERT_TRUE(empty);
     RECT box{};
-    EXPECT_EQ(GetRgnBox(empty, &box), NULLREGION);
-    DeleteObject(empty);
-    EXPECT_EQ(BitmapToRegion(nullptr), nullptr);
+    EXPECT_EQ(GetRgnBox(empty.Get(), &box), NULLREGION);
+    EXPECT_FALSE(BitmapToRegion(nullptr));
 }
 
 // Runs every message waiting for this thread; returns the spin field's notifications to its owner.

@@ -10,6 +10,7 @@
 #include "core/store/ProfileSettings.h"
 #include "tests/fakes/FakeNotifier.h"
 #include "win/editor/WinPointerSettings.h"
+#include "win/platform/UniqueResources.h"
 #include "win/platform/WinNotifier.h"
 #include "win/store/WinProfileFileDialogs.h"
 
@@ -22,12 +23,9 @@ class DialogAnswerer {
 public:
     explicit DialogAnswerer(std::function<void(HWND)> answer) : m_answer(std::move(answer)) {
         s_current = this;
-        m_hook = SetWindowsHookExW(WH_CBT, &DialogAnswerer::Hook, nullptr, GetCurrentThreadId());
+        m_hook.Reset(SetWindowsHookExW(WH_CBT, &DialogAnswerer::Hook, nullptr, GetCurrentThreadId()));
     }
-    ~DialogAnswerer() {
-        UnhookWindowsHookEx(m_hook);
-        s_current = nullptr;
-    }
+    ~DialogAnswerer() { s_current = nullptr; }
 
     std::wstring caption;
 
@@ -46,7 +44,7 @@ private:
 
     static inline DialogAnswerer* s_current = nullptr;
     std::function<void(HWND)> m_answer;
-    HHOOK m_hook = nullptr;
+    UniqueHook m_hook;
     bool m_done = false;
 };
 

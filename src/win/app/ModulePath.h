@@ -1,10 +1,4 @@
 #pragma once
 
-#include <string>
-
-namespace ravix::win {
-
-// The full path of the program's executable, however long.
-std::wstring ExecutablePath();
-
-}  // namespace ravix::win
+// The executable's path has one helper, in the platform folder.
+#include "win/platform/ExecutablePath.h"

@@ -13,19 +13,19 @@ constexpr std::size_t kMinimumReportLength = 4;
 
 }  // namespace
 
-EventListener::EventListener(DeviceLink& link, Deliver deliver) : link_(link), deliver_(std::move(deliver)) {}
+EventListener::EventListener(DeviceLink& link, Deliver deliver) : m_link(link), m_deliver(std::move(deliver)) {}
 
 EventListener::~EventListener() {
-    if (!thread_.Valid()) return;
-    stopping_ = true;
+    if (!m_thread.Valid()) return;
+    m_stopping = true;
     {
         ChannelHold hold(*this);  // ends a read in progress
     }
     for (DWORD previous = 2; previous != static_cast<DWORD>(-1) && previous > 1;)
-        previous = ResumeThread(thread_.Get());
+        previous = ResumeThread(m_thread.Get());
     // The thread may be sending an event to a window of this thread: serve such messages while
     // waiting, or neither thread would go on.
-    const HANDLE thread = thread_.Get();
+    const HANDLE thread = m_thread.Get();
     while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
         MSG msg;
         PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
@@ -33,23 +33,23 @@ EventListener::~EventListener() {
 }
 
 bool EventListener::CreateWakeEvent() {
-    wakeEvent_ = UniqueHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    return wakeEvent_.Valid();
+    m_wakeEvent = UniqueHandle(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    return m_wakeEvent.Valid();
 }
 
 bool EventListener::CreateThread() {
-    if (!wakeEvent_.Valid()) return false;
-    thread_ = UniqueHandle(::CreateThread(nullptr, 0, &ThreadProc, this, CREATE_SUSPENDED, nullptr));
-    return thread_.Valid();
+    if (!m_wakeEvent.Valid()) return false;
+    m_thread = UniqueHandle(::CreateThread(nullptr, 0, &ThreadProc, this, CREATE_SUSPENDED, nullptr));
+    return m_thread.Valid();
 }
 
 void EventListener::Resume() {
-    if (thread_.Valid()) ResumeThread(thread_.Get());
+    if (m_thread.Valid()) ResumeThread(m_thread.Get());
     Wake();
 }
 
 void EventListener::Wake() {
-    if (wakeEvent_.Valid()) SetEvent(wakeEvent_.Get());
+    if (m_wakeEvent.Valid()) SetEvent(m_wakeEvent.Get());
 }
 
 DWORD WINAPI EventListener::ThreadProc(void* self) {
@@ -59,27 +59,27 @@ DWORD WINAPI EventListener::ThreadProc(void* self) {
 
 void EventListener::Run() {
     std::vector<std::uint8_t> buffer;
-    while (!stopping_) {
-        ResetEvent(wakeEvent_.Get());
+    while (!m_stopping) {
+        ResetEvent(m_wakeEvent.Get());
         std::size_t length = 0;
         if (!ReadOnce(buffer, length)) {
-            if (stopping_) break;
+            if (m_stopping) break;
             // No mouse, or its interface failed: the next discovery wakes the thread.
-            WaitForSingleObject(wakeEvent_.Get(), INFINITE);
+            WaitForSingleObject(m_wakeEvent.Get(), INFINITE);
             continue;
         }
-        if (!link_.connected || stopping_) continue;
+        if (!m_link.connected || m_stopping) continue;
         if (const auto event = ParseEventReport(std::span(buffer.data(), length)))
-            deliver_(event->code, event->value);
+            m_deliver(event->code, event->value);
     }
 }
 
 bool EventListener::ReadOnce(std::vector<std::uint8_t>& buffer, std::size_t& length) {
-    std::lock_guard hold(channelLock_);
-    EventChannel* channel = link_.connected ? link_.eventHandle.get() : nullptr;
-    if (!channel || stopping_) return false;
+    std::lock_guard hold(m_channelLock);
+    EventChannel* channel = m_link.connected ? m_link.eventHandle.get() : nullptr;
+    if (!channel || m_stopping) return false;
     // The length is taken before every read: discovery may have opened an interface with another.
-    buffer.assign(std::max<std::size_t>(link_.eventInputReportLength, kMinimumReportLength), 0);
+    buffer.assign(std::max<std::size_t>(m_link.eventInputReportLength, kMinimumReportLength), 0);
     const auto read = channel->ReadReport(buffer, EventChannel::kWaitForever);
     if (!read) return false;
     length = std::min(*read, buffer.size());
@@ -87,17 +87,17 @@ bool EventListener::ReadOnce(std::vector<std::uint8_t>& buffer, std::size_t& len
 }
 
 EventListener::ChannelHold::ChannelHold(EventListener& listener)
-    : listener_(listener), held_(listener.link_.eventHandle.get()) {
-    if (held_) held_->Cancel();
-    lock_ = std::unique_lock(listener_.channelLock_);
+    : m_listener(listener), m_held(listener.m_link.eventHandle.get()) {
+    if (m_held) m_held->Cancel();
+    m_lock = std::unique_lock(m_listener.m_channelLock);
 }
 
 EventListener::ChannelHold::~ChannelHold() {
     // An interface that is still the link's after the hold is read again.
-    EventChannel* now = listener_.link_.eventHandle.get();
-    if (now && now == held_) now->AllowReads();
-    lock_.unlock();
-    listener_.Wake();
+    EventChannel* now = m_listener.m_link.eventHandle.get();
+    if (now && now == m_held) now->AllowReads();
+    m_lock.unlock();
+    m_listener.Wake();
 }
 
 }  // namespace ravix::win

@@ -8,7 +8,7 @@
 #include <mutex>
 
 #include "core/device/DeviceLink.h"
-#include "win/device/UniqueHandle.h"
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
@@ -30,7 +30,7 @@ public:
     bool CreateWakeEvent();
     // Creates the thread suspended. False when it could not be created (or there is no wake event).
     bool CreateThread();
-    bool HasThread() const { return thread_.Valid(); }
+    bool HasThread() const { return m_thread.Valid(); }
 
     // Starts a suspended thread (no effect on a running one) and has it look at the link again.
     void Resume();
@@ -45,9 +45,9 @@ public:
         ChannelHold& operator=(const ChannelHold&) = delete;
 
     private:
-        EventListener& listener_;
-        EventChannel* held_;
-        std::unique_lock<std::mutex> lock_;
+        EventListener& m_listener;
+        EventChannel* m_held;
+        std::unique_lock<std::mutex> m_lock;
     };
 
 private:
@@ -58,12 +58,12 @@ private:
     bool ReadOnce(std::vector<std::uint8_t>& buffer, std::size_t& length);
     void Wake();
 
-    DeviceLink& link_;
-    Deliver deliver_;
-    UniqueHandle wakeEvent_;  // manual reset
-    UniqueHandle thread_;
-    std::mutex channelLock_;  // held while the thread reads, and while discovery runs
-    std::atomic<bool> stopping_ = false;
+    DeviceLink& m_link;
+    Deliver m_deliver;
+    UniqueHandle m_wakeEvent;  // manual reset
+    UniqueHandle m_thread;
+    std::mutex m_channelLock;  // held while the thread reads, and while discovery runs
+    std::atomic<bool> m_stopping = false;
 };
 
 }  // namespace ravix::win

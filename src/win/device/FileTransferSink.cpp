@@ -4,19 +4,17 @@
 
 namespace ravix::win {
 
-FileTransferSink::FileTransferSink(const std::wstring& path) : file_(_wfopen(path.c_str(), L"ab")) {
-    if (!file_) OutputDebugStringW((L"Cannot open the transfer log " + path + L"\n").c_str());
-}
-
-FileTransferSink::~FileTransferSink() {
-    if (file_) std::fclose(file_);
+FileTransferSink::FileTransferSink(const std::wstring& path) : m_file(_wfopen(path.c_str(), L"ab")) {
+    if (!m_file) OutputDebugStringW((L"Cannot open the transfer log " + path + L"\n").c_str());
 }
 
 void FileTransferSink::Record(std::string_view line) {
-    if (!file_) return;
-    std::fwrite(line.data(), 1, line.size(), file_);
-    std::fputc('\n', file_);
-    std::fflush(file_);
+    if (!m_file) return;
+    std::string whole(line);
+    whole += '\n';
+    const std::lock_guard hold(m_writing);
+    std::fwrite(whole.data(), 1, whole.size(), m_file.get());
+    std::fflush(m_file.get());
 }
 
 }  // namespace ravix::win

@@ -12,11 +12,11 @@ WinClock::WinClock() = default;
 WinClock::~WinClock() = default;
 
 void WinClock::BeginFinePauses() {
-    if (fineRequests_++ == 0) finePeriod_ = std::make_unique<FineTimerPeriod>();
+    if (m_fineRequests++ == 0) m_finePeriod = std::make_unique<FineTimerPeriod>();
 }
 
 void WinClock::EndFinePauses() {
-    if (fineRequests_ > 0 && --fineRequests_ == 0) finePeriod_.reset();
+    if (m_fineRequests > 0 && --m_fineRequests == 0) m_finePeriod.reset();
 }
 
 void WinClock::Sleep(std::uint32_t milliseconds) {
@@ -27,10 +27,10 @@ std::uint32_t WinClock::TickCount() {
     return GetTickCount();
 }
 
-FineTimerPeriod::FineTimerPeriod() : active_(timeBeginPeriod(1) == TIMERR_NOERROR) {}
+FineTimerPeriod::FineTimerPeriod() : m_active(timeBeginPeriod(1) == TIMERR_NOERROR) {}
 
 FineTimerPeriod::~FineTimerPeriod() {
-    if (active_) timeEndPeriod(1);
+    if (m_active) timeEndPeriod(1);
 }
 
 }  // namespace ravix::win

@@ -22,8 +22,8 @@ public:
     void EndFinePauses() override;
 
 private:
-    int fineRequests_ = 0;
-    std::unique_ptr<FineTimerPeriod> finePeriod_;
+    int m_fineRequests = 0;
+    std::unique_ptr<FineTimerPeriod> m_finePeriod;
 };
 
 // While it lives, the system's timer runs at a 1 ms period, so that the 2 ms and 20 ms pauses of
@@ -35,10 +35,10 @@ public:
     FineTimerPeriod(const FineTimerPeriod&) = delete;
     FineTimerPeriod& operator=(const FineTimerPeriod&) = delete;
 
-    bool Active() const { return active_; }
+    bool Active() const { return m_active; }
 
 private:
-    bool active_ = false;
+    bool m_active = false;
 };
 
 }  // namespace ravix::win

@@ -46,13 +46,17 @@ std::vector<std::uint8_t> Utf16FromAnsiFile(const std::vector<std::uint8_t>& byt
 
 // What the working copy starts from: the file as it is, a marked empty UTF-16LE file when there is
 // none, and the file turned into UTF-16LE when it is 8-bit and `text` needs more than ASCII.
-std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path, std::wstring_view text) {
+std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path, std::wstring_view text,
+                                                       const FailureTrace& failures) {
     const FileContents contents = ReadWholeFile(path, PortableIniFile::kMaxFileBytes);
     switch (contents.status) {
         case FileContents::Status::Missing:
             return std::vector<std::uint8_t>{0xFF, 0xFE};
         case FileContents::Status::TooLarge:
+            failures.Failed("ReadWholeFile", ERROR_FILE_TOO_LARGE, path);
+            return std::nullopt;
         case FileContents::Status::Unreadable:
+            failures.Failed("ReadWholeFile", path);
             return std::nullopt;
         case FileContents::Status::Ok:
             break;
@@ -67,19 +71,23 @@ std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path,
 // Runs `change` (one private-profile write) on a copy beside the file, then puts the copy in the
 // file's place in one step.
 template <typename Change>
-bool ChangeThroughCopy(const std::wstring& path, std::wstring_view text, Change change) {
-    const auto bytes = StartingBytes(path, text);
+bool ChangeThroughCopy(const std::wstring& path, std::wstring_view text, const FailureTrace& failures,
+                       Change change) {
+    const auto bytes = StartingBytes(path, text, failures);
     if (!bytes) return false;
     const std::wstring copy = path + L".writing";
-    if (ReplaceFileAtomically(copy, *bytes) != 0) return false;
-    const bool changed = change(copy.c_str()) != FALSE;
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flushes the system's cache
-    if (!changed ||
-        !MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(copy.c_str());
+    if (const int error = ReplaceFileAtomically(copy, *bytes); error != 0) {
+        failures.Failed("ReplaceFileAtomically", static_cast<DWORD>(error), copy);
         return false;
     }
-    return true;
+    const bool changed = change(copy.c_str()) != FALSE;
+    if (!changed) failures.Failed("WritePrivateProfileStringW", copy);
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flushes the system's cache
+    const bool moved =
+        changed && MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (changed && !moved) failures.Failed("MoveFileExW", path);
+    if (!moved) DeleteFileW(copy.c_str());
+    return moved;
 }
 
 }  // namespace
@@ -144,7 +152,7 @@ bool WinIniFile::WriteString(const std::wstring& path, const std::wstring& secti
                              const std::wstring& value) {
     if (!IsStorableIniSection(section) || !IsStorableIniKey(key)) return false;
     const std::wstring stored = StorableIniValue(value);
-    return ChangeThroughCopy(path, section + key + stored, [&](const wchar_t* copy) {
+    return ChangeThroughCopy(path, section + key + stored, m_failures, [&](const wchar_t* copy) {
         return WritePrivateProfileStringW(section.c_str(), key.c_str(), stored.c_str(), copy);
     });
 }
@@ -154,7 +162,7 @@ bool WinIniFile::DeleteSection(const std::wstring& path, const std::wstring& sec
     const bool present = std::any_of(names.begin(), names.end(),
                                      [&](const std::wstring& name) { return IniNamesEqual(name, section); });
     if (!present) return true;
-    return ChangeThroughCopy(path, L"", [&](const wchar_t* copy) {
+    return ChangeThroughCopy(path, L"", m_failures, [&](const wchar_t* copy) {
         return WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, copy);
     });
 }

@@ -3,7 +3,7 @@
 namespace ravix::win {
 
 void WinNotifier::ShowMessage(const std::wstring& text, const std::wstring& caption) {
-    MessageBoxW(m_owner, text.c_str(), caption.c_str(), MB_OK);
+    if (!MessageBoxW(m_owner, text.c_str(), caption.c_str(), MB_OK)) m_failures.Failed("MessageBoxW", caption);
 }
 
 }  // namespace ravix::win

@@ -3,7 +3,11 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
@@ -14,20 +18,43 @@ public:
     CGdiPlusBitmapResource() = default;
     CGdiPlusBitmapResource(const CGdiPlusBitmapResource&) = delete;
     CGdiPlusBitmapResource& operator=(const CGdiPlusBitmapResource&) = delete;
-    ~CGdiPlusBitmapResource() { Release(); }
 
     bool Load(UINT id, const wchar_t* type = L"PNG", HMODULE module = nullptr);
-    Gdiplus::Bitmap* Bitmap() const { return m_bitmap; }
+    Gdiplus::Bitmap* Bitmap() const { return m_bitmap.get(); }
 
 private:
     void Release();
-    Gdiplus::Bitmap* m_bitmap = nullptr;
-    HGLOBAL m_block = nullptr;
+    UniqueGlobal m_block;                      // declared first: it outlives the picture read from it
+    std::unique_ptr<Gdiplus::Bitmap> m_bitmap;
 };
 
 // A Windows bitmap file (or any picture the OLE loader knows) as a device-dependent bitmap. On
 // success the bitmap held before is deleted and replaced; on failure it is kept and false returned.
-bool LoadBitmapFile(const std::wstring& path, HBITMAP& bitmap, int& width, int& height);
+bool LoadBitmapFile(const std::wstring& path, UniqueBitmap& bitmap, int& width, int& height);
+
+// A memory DC with a bitmap of its own selected into it.
+class MemorySurface {
+public:
+    MemorySurface() = default;
+    MemorySurface(const MemorySurface&) = delete;
+    MemorySurface& operator=(const MemorySurface&) = delete;
+
+    // A surface of the size given, compatible with `reference`; false (and no surface) when the
+    // system could not make one.
+    bool Create(HDC reference, int width, int height);
+    void Release();
+    HDC Dc() const { return m_dc.Get(); }
+    explicit operator bool() const { return m_dc.Valid(); }
+
+private:
+    // Undone in reverse: the bitmap is selected out before either is deleted.
+    UniqueDc m_dc;
+    UniqueBitmap m_bitmap;
+    std::optional<SelectedObject> m_selection;
+};
+
+// Copies `width` x `height` pixels of `source` from (sourceX, sourceY) to (x, y) of `target`.
+bool DrawBitmap(HDC target, int x, int y, int width, int height, HBITMAP source, int sourceX = 0, int sourceY = 0);
 
 // An off-screen surface for one paint: everything drawn on it, in the target's coordinates, is
 // copied to the target in one block when it goes away.
@@ -39,24 +66,21 @@ public:
     XCMemDC& operator=(const XCMemDC&) = delete;
     ~XCMemDC();
 
-    HDC Dc() const { return m_offScreen ? m_memory : m_target; }
+    HDC Dc() const { return m_surface ? m_surface.Dc() : m_target; }
     operator HDC() const { return Dc(); }
 
 private:
     HDC m_target;
-    HDC m_memory = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_oldBitmap = nullptr;
+    MemorySurface m_surface;  // none when drawing goes straight to the target
     RECT m_rect{};
-    bool m_offScreen = false;
 };
 
 // Replaces `destination` with a copy of the rectangle (left, top, right, bottom) of `source`,
 // compatible with the surface. Does nothing when there is no source.
-void CropBitmap(HDC dc, HBITMAP& destination, HBITMAP source, const RECT& rect);
+void CropBitmap(HDC dc, UniqueBitmap& destination, HBITMAP source, const RECT& rect);
 
-// The shape of every pixel of the bitmap that is not pure white, as a region the caller owns;
-// none when there is no bitmap or no surface could be made.
-HRGN BitmapToRegion(HBITMAP bitmap);
+// The shape of every pixel of the bitmap that is not pure white; none when there is no bitmap or
+// no surface could be made.
+UniqueRegion BitmapToRegion(HBITMAP bitmap);
 
 }  // namespace ravix::win

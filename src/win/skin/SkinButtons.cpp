@@ -4,27 +4,6 @@
 
 namespace ravix::win {
 
-bool MemorySurface::Create(HDC reference, int width, int height) {
-    Release();
-    m_dc = CreateCompatibleDC(reference);
-    m_bitmap = CreateCompatibleBitmap(reference, width, height);
-    if (!m_dc || !m_bitmap) {
-        Release();
-        return false;
-    }
-    m_old = SelectObject(m_dc, m_bitmap);
-    return true;
-}
-
-void MemorySurface::Release() {
-    if (m_dc && m_old) SelectObject(m_dc, m_old);
-    if (m_bitmap) DeleteObject(m_bitmap);
-    if (m_dc) DeleteDC(m_dc);
-    m_dc = nullptr;
-    m_bitmap = nullptr;
-    m_old = nullptr;
-}
-
 namespace {
 
 void MakeOwnerDrawn(HWND button, LONG_PTR removeStyles) {
@@ -92,14 +71,12 @@ void CGdipButton::RenderSurfaces(HDC dc) {
     if (!m_surfaces[Background]) {
         // The parent's pixels behind the button, taken once.
         HWND parent = GetParent(m_hWnd);
-        HDC screen = GetDC(parent);
+        const WindowDc screen(parent);
         RECT rect{};
         GetWindowRect(m_hWnd, &rect);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        if (m_surfaces[Background].Create(dc, m_size.cx, m_size.cy))
-            BitBlt(m_surfaces[Background].Dc(), 0, 0, m_size.cx, m_size.cy, screen, rect.left, rect.top, SRCCOPY);
-        ReleaseDC(parent, screen);
-        if (!m_surfaces[Background]) return;
+        if (!m_surfaces[Background].Create(dc, m_size.cx, m_size.cy)) return;
+        BitBlt(m_surfaces[Background].Dc(), 0, 0, m_size.cx, m_size.cy, screen.Get(), rect.left, rect.top, SRCCOPY);
     }
     Gdiplus::Bitmap* standard = m_standard->Bitmap();
     RenderImage(Standard, standard, 0, nullptr);
@@ -204,11 +181,6 @@ bool CGdipButton::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM lParam,
     return false;
 }
 
-CBitmapBtn::~CBitmapBtn() {
-    for (HBITMAP look : m_looks)
-        if (look) DeleteObject(look);
-}
-
 bool CBitmapBtn::Attach(HWND button) {
     if (!SubclassWindow(button)) return false;
     MakeOwnerDrawn(button, WS_TABSTOP);
@@ -216,10 +188,9 @@ bool CBitmapBtn::Attach(HWND button) {
 }
 
 void CBitmapBtn::SetSkin(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     const HBITMAP sheets[4] = {normal, over, down, disabled};
-    for (int i = 0; i < 4; ++i) CropBitmap(screen, m_looks[i], sheets[i], rect);
-    ReleaseDC(nullptr, screen);
+    for (int i = 0; i < 4; ++i) CropBitmap(screen.Get(), m_looks[i], sheets[i], rect);
     if (m_hWnd) {
         const LONG_PTR style = GetWindowLongPtrW(m_hWnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP);
         SetWindowLongPtrW(m_hWnd, GWL_STYLE, style);
@@ -229,31 +200,24 @@ void CBitmapBtn::SetSkin(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP dis
 
 void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     const bool disabled = item.itemState & ODS_DISABLED, pressed = item.itemState & ODS_SELECTED;
-    HBITMAP look = disabled ? m_looks[3] : pressed ? m_looks[2] : m_hovering ? m_looks[1] : m_looks[0];
+    const UniqueBitmap& look = m_looks[disabled ? 3 : pressed ? 2 : m_hovering ? 1 : 0];
     RECT client{};
     GetClientRect(m_hWnd, &client);
     MemorySurface picture;
     if (!picture.Create(item.hDC, client.right, client.bottom)) return;
-    if (look) {
-        HDC source = CreateCompatibleDC(item.hDC);
-        HGDIOBJ old = SelectObject(source, look);
-        BitBlt(picture.Dc(), 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
-    }
+    DrawBitmap(picture.Dc(), 0, 0, client.right, client.bottom, look.Get());
     if (!caption.empty() && !disabled) {
         SetBkMode(picture.Dc(), TRANSPARENT);
         SetTextColor(picture.Dc(), m_hovering ? hoverText : pressed ? pressedText : normalText);
         const bool face = !fontFace.empty();
-        HFONT font = CreateFontW(fontHeight, fontWidth, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                 face ? ANSI_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                 face ? DEFAULT_QUALITY : ANTIALIASED_QUALITY, face ? 0x20 : 0x0E, fontFace.c_str());
-        HGDIOBJ oldFont = SelectObject(picture.Dc(), font);
+        const UniqueGdi<HFONT> font(CreateFontW(fontHeight, fontWidth, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                                face ? ANSI_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                                CLIP_DEFAULT_PRECIS, face ? DEFAULT_QUALITY : ANTIALIASED_QUALITY,
+                                                face ? 0x20 : 0x0E, fontFace.c_str()));
+        const SelectedObject selected(picture.Dc(), font.Get());
         RECT text = {client.left + 5, client.top, client.right - 5, client.bottom};
         DrawTextW(picture.Dc(), caption.c_str(), -1, &text,
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-        SelectObject(picture.Dc(), oldFont);
-        DeleteObject(font);
     }
     BitBlt(item.hDC, 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
 }

@@ -11,25 +11,6 @@
 
 namespace ravix::win {
 
-// A memory surface with a bitmap of its own selected into it.
-class MemorySurface {
-public:
-    MemorySurface() = default;
-    MemorySurface(const MemorySurface&) = delete;
-    MemorySurface& operator=(const MemorySurface&) = delete;
-    ~MemorySurface() { Release(); }
-
-    bool Create(HDC reference, int width, int height);
-    void Release();
-    HDC Dc() const { return m_dc; }
-    explicit operator bool() const { return m_dc != nullptr; }
-
-private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-};
-
 // An owner-drawn button showing a resource PNG in pre-rendered looks; in this program the
 // draggable thumb of the main window's right-hand panel. While dragged it posts the message it was
 // given, with its new top, to the window it reports to.
@@ -77,7 +58,6 @@ private:
 // An owner-drawn button whose four looks are cut from skin sheets, with an optional caption.
 class CBitmapBtn : public CWnd {
 public:
-    ~CBitmapBtn() override;
     bool Attach(HWND button);
     // Each look becomes the sheet's piece under `rect`; no border, no tab stop.
     void SetSkin(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled, const RECT& rect);
@@ -95,7 +75,7 @@ protected:
 private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void TrackHover(WPARAM keys, LPARAM position);
-    std::array<HBITMAP, 4> m_looks{};  // normal, over, down, disabled
+    std::array<UniqueBitmap, 4> m_looks;  // normal, over, down, disabled
     bool m_hovering = false;
 };
 

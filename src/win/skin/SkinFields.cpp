@@ -11,9 +11,9 @@ namespace {
 constexpr wchar_t kSkinChildClass[] = L"RavixSkinControl";
 constexpr UINT kEditId = 401;
 
-HFONT FieldFont() {
-    return CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0x30, L"Arial");
+UniqueGdi<HFONT> FieldFont() {
+    return UniqueGdi<HFONT>(CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0x30, L"Arial"));
 }
 
 std::wstring WindowText(HWND hwnd) {
@@ -47,20 +47,16 @@ HWND CreateSkinChild(HWND parent, const RECT& rect, UINT id, DWORD style) {
 
 CBmpEdit::CBmpEdit() : m_font(FieldFont()) {}
 
-CBmpEdit::~CBmpEdit() {
-    if (m_brush) DeleteObject(m_brush);
-    if (m_font) DeleteObject(m_font);
-}
-
 bool CBmpEdit::Attach(HWND edit) {
     if (!SubclassWindow(edit)) return false;
-    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), TRUE);
+    SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
     return true;
 }
 
 void CBmpEdit::SetColours(COLORREF text, COLORREF background) {
     m_text = text;
     m_background = background;
+    m_brush.Reset();  // made again in the new colour at the next paint
     if (m_hWnd) InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
@@ -90,12 +86,11 @@ bool CBmpEdit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& 
     switch (message) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC: {
-            if (m_brush) DeleteObject(m_brush);
-            m_brush = CreateSolidBrush(m_background);
+            if (!m_brush) m_brush.Reset(CreateSolidBrush(m_background));
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, m_text);
             SetBkColor(dc, m_background);
-            result = reinterpret_cast<LRESULT>(m_brush);
+            result = reinterpret_cast<LRESULT>(m_brush.Get());
             return true;
         }
         case WM_COMMAND:
@@ -113,11 +108,6 @@ bool CBmpEdit::OnReflectedMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& 
     }
 }
 
-CSpinWnd::~CSpinWnd() {
-    for (HBITMAP look : m_looks)
-        if (look) DeleteObject(look);
-}
-
 bool CSpinWnd::Create(HWND parent, const RECT& rect) {
     m_rect = rect;
     HWND hwnd = CreateSkinChild(parent, rect, id);
@@ -133,10 +123,9 @@ bool CSpinWnd::Create(HWND parent, const RECT& rect) {
 }
 
 void CSpinWnd::SetSkin(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     const HBITMAP sheets[4] = {normal, over, down, disabled};
-    for (int i = 0; i < 4; ++i) CropBitmap(screen, m_looks[i], sheets[i], m_rect);
-    ReleaseDC(nullptr, screen);
+    for (int i = 0; i < 4; ++i) CropBitmap(screen.Get(), m_looks[i], sheets[i], m_rect);
     if (m_hWnd) InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
@@ -171,18 +160,10 @@ bool CSpinWnd::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         return true;
     }
     if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = BeginPaint(m_hWnd, &paint);
+        const PaintDc paint(m_hWnd);
         RECT client{};
         GetClientRect(m_hWnd, &client);
-        if (m_looks[0]) {
-            HDC source = CreateCompatibleDC(dc);
-            HGDIOBJ old = SelectObject(source, m_looks[0]);
-            BitBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-            SelectObject(source, old);
-            DeleteDC(source);
-        }
-        EndPaint(m_hWnd, &paint);
+        DrawBitmap(paint.Get(), 0, 0, client.right, client.bottom, m_looks[0].Get());
         result = 0;
         return true;
     }
@@ -214,17 +195,16 @@ void CTextLabel::Paint(HDC dc) {
     GetClientRect(m_hWnd, &client);
     MemorySurface picture;
     if (!picture.Create(dc, client.right, client.bottom)) return;
-    HBRUSH brush = CreateSolidBrush(m_background);
-    FillRect(picture.Dc(), &client, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(m_background));
+    FillRect(picture.Dc(), &client, brush.Get());
     SetBkMode(picture.Dc(), TRANSPARENT);
     SetTextColor(picture.Dc(), 0xFFFFFF);
-    HFONT font = FieldFont();
-    HGDIOBJ old = SelectObject(picture.Dc(), font);
-    DrawTextW(picture.Dc(), m_text.c_str(), -1, &client,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (m_left ? DT_LEFT : DT_CENTER));
-    SelectObject(picture.Dc(), old);
-    DeleteObject(font);
+    const UniqueGdi<HFONT> font = FieldFont();
+    {
+        const SelectedObject selected(picture.Dc(), font.Get());
+        DrawTextW(picture.Dc(), m_text.c_str(), -1, &client,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (m_left ? DT_LEFT : DT_CENTER));
+    }
     BitBlt(dc, 0, 0, client.right, client.bottom, picture.Dc(), 0, 0, SRCCOPY);
 }
 
@@ -234,10 +214,8 @@ bool CTextLabel::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         return true;
     }
     if (message != WM_PAINT) return false;
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    Paint(dc);
-    EndPaint(m_hWnd, &paint);
+    const PaintDc paint(m_hWnd);
+    Paint(paint.Get());
     result = 0;
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "core/skin/SkinnedFields.h"
 #include "win/framework/Wnd.h"
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
@@ -24,7 +25,6 @@ HWND CreateSkinChild(HWND parent, const RECT& rect, UINT id, DWORD style = WS_CH
 class CBmpEdit : public CWnd {
 public:
     CBmpEdit();
-    ~CBmpEdit() override;
     bool Attach(HWND edit);
     void SetColours(COLORREF text, COLORREF background);
     void SetDecimalOnly(bool decimalOnly) { m_decimalOnly = decimalOnly; }
@@ -37,8 +37,8 @@ protected:
 private:
     void OnTextChanged();
     COLORREF m_text = 0x242424, m_background = 0xFFFFFF;
-    HBRUSH m_brush = nullptr;
-    HFONT m_font = nullptr;
+    UniqueBrush m_brush;  // the background's brush, made at the first paint in its colour
+    UniqueGdi<HFONT> m_font;
     bool m_decimalOnly = false;
 };
 
@@ -46,7 +46,6 @@ private:
 // and tells its owner every change.
 class CSpinWnd : public CWnd {
 public:
-    ~CSpinWnd() override;
     bool Create(HWND parent, const RECT& rect);
     void SetSkin(HBITMAP normal, HBITMAP over, HBITMAP down, HBITMAP disabled);
     void SetValue(int value);
@@ -66,7 +65,7 @@ private:
     void ReplaceText(const std::wstring& text);
     int m_value = 0;
     RECT m_rect{};
-    std::array<HBITMAP, 4> m_looks{};
+    std::array<UniqueBitmap, 4> m_looks;
     CBmpEdit m_edit;
 };
 

@@ -7,13 +7,15 @@
 
 #include "core/platform/Notifier.h"
 #include "core/skin/DialogBackgrounds.h"
+#include "win/platform/ExecutablePath.h"
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
 // A PNG of the skin decoded into a device-independent section: 32 bits per pixel, premultiplied,
 // when the file has alpha; the same layout without blending otherwise.
 struct DecodedImage {
-    HBITMAP bitmap = nullptr;
+    UniqueBitmap bitmap;
     int width = 0;
     int height = 0;
     bool alpha = false;
@@ -43,18 +45,5 @@ HBITMAP LoadWindowBackground(HWND window, const std::wstring& path);
 
 // A dialog's background: as above, and a failure is reported with the dialog's own title.
 HBITMAP LoadDialogBackground(HWND dialog, const std::wstring& skinFolder, SkinnedDialog kind, Notifier& notifier);
-
-// Message boxes owned by a window, captioned with the application's title unless one is given.
-class WindowNotifier final : public Notifier {
-public:
-    explicit WindowNotifier(HWND owner) : m_owner(owner) {}
-    void ShowMessage(const std::wstring& text, const std::wstring& caption) override;
-
-private:
-    HWND m_owner;
-};
-
-// The application's title as message boxes show it.
-std::wstring ApplicationTitle();
 
 }  // namespace ravix::win

@@ -41,7 +41,12 @@ std::optional<std::wstring> WinProfileFileDialogs::Choose(const std::wstring& pr
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR |
                    (open ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
     const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
-    if (!chosen) return std::nullopt;
+    if (!chosen) {
+        // The dialogs report their own errors; none means the user cancelled.
+        if (const DWORD error = CommDlgExtendedError(); error != 0)
+            m_failures.Failed(open ? "GetOpenFileNameW" : "GetSaveFileNameW", error, proposedPath);
+        return std::nullopt;
+    }
     return std::wstring(file.data());
 }
 

@@ -1,6 +1,8 @@
-#include "win/app/ModulePath.h"
+#include "win/platform/ExecutablePath.h"
 
 #include <windows.h>
+
+#include "core/app/ModulePaths.h"
 
 namespace ravix::win {
 
@@ -12,6 +14,10 @@ std::wstring ExecutablePath() {
         if (length < size) return path.substr(0, length);
     }
     return {};
+}
+
+std::wstring ApplicationTitle() {
+    return ApplicationName(ExecutablePath());
 }
 
 }  // namespace ravix::win

@@ -1,20 +1,20 @@
-#include "win/keys/Win32KeyboardLayout.h"
+#include "win/keys/WinKeyboardLayout.h"
 
 #include <windows.h>
 
 #include <array>
 
-namespace ravix {
+namespace ravix::win {
 
-std::uint32_t Win32KeyboardLayout::VirtualKeyToScanCode(std::uint32_t virtualKey) const {
+std::uint32_t WinKeyboardLayout::VirtualKeyToScanCode(std::uint32_t virtualKey) const {
     return MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
 }
 
-std::uint32_t Win32KeyboardLayout::ScanCodeToVirtualKey(std::uint32_t scanCode) const {
+std::uint32_t WinKeyboardLayout::ScanCodeToVirtualKey(std::uint32_t scanCode) const {
     return MapVirtualKeyW(scanCode, MAPVK_VSC_TO_VK_EX);
 }
 
-std::optional<std::uint16_t> Win32KeyboardLayout::UnshiftedCharacter(std::uint32_t virtualKey,
+std::optional<std::uint16_t> WinKeyboardLayout::UnshiftedCharacter(std::uint32_t virtualKey,
                                                                      std::uint32_t scanCode) const {
     // No key down and no toggle on: the key's plain character.
     const std::array<BYTE, 256> noKeysDown{};
@@ -30,11 +30,11 @@ std::optional<std::uint16_t> Win32KeyboardLayout::UnshiftedCharacter(std::uint32
     return characters[0];
 }
 
-std::wstring Win32KeyboardLayout::KeystrokeName(std::uint32_t keystrokeFlags) const {
+std::wstring WinKeyboardLayout::KeystrokeName(std::uint32_t keystrokeFlags) const {
     std::array<wchar_t, 64> name{};
     const int length =
         GetKeyNameTextW(static_cast<LONG>(keystrokeFlags), name.data(), static_cast<int>(name.size()));
     return length > 0 ? std::wstring(name.data(), static_cast<std::size_t>(length)) : std::wstring();
 }
 
-}  // namespace ravix
+}  // namespace ravix::win

@@ -2,10 +2,10 @@
 
 #include "core/keys/KeyboardLayout.h"
 
-namespace ravix {
+namespace ravix::win {
 
 // The keyboard layout of the calling thread, as the system translates keys with it.
-class Win32KeyboardLayout final : public KeyboardLayout {
+class WinKeyboardLayout final : public KeyboardLayout {
 public:
     std::uint32_t VirtualKeyToScanCode(std::uint32_t virtualKey) const override;
     std::uint32_t ScanCodeToVirtualKey(std::uint32_t scanCode) const override;
@@ -14,4 +14,4 @@ public:
     std::wstring KeystrokeName(std::uint32_t keystrokeFlags) const override;
 };
 
-}  // namespace ravix
+}  // namespace ravix::win
