@@ -17,13 +17,13 @@ ExternalProject_Add(fwupdate_x86
 
 # The installable program as one file. Targets of other parts that write into dist/ are waited for
 # when they exist.
-set(RAVIX_DIST_ZIP ${CMAKE_BINARY_DIR}/VelmarRavixDriver.zip)
+set(RAVIX_DIST_ZIP ${CMAKE_BINARY_DIR}/VelmarRavixDriver-${PROJECT_VERSION}.zip)
 add_custom_target(dist_zip ALL
     COMMAND ${CMAKE_COMMAND} -E touch ${RAVIX_DIST_DIR}/record.ini
     COMMAND ${CMAKE_COMMAND} -E rm -f ${RAVIX_DIST_ZIP}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${RAVIX_DIST_ZIP} --format=zip .
     WORKING_DIRECTORY ${RAVIX_DIST_DIR}
-    COMMENT "Packing dist/ into VelmarRavixDriver.zip")
+    COMMENT "Packing dist/ into VelmarRavixDriver-${PROJECT_VERSION}.zip")
 add_dependencies(dist_zip ravix_program kbhook fwupdate fwupdate_x86 default_skin)
 foreach(target ravix_factory_files factory_files)
   if(TARGET ${target})
