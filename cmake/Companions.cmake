@@ -42,3 +42,15 @@ add_executable(skin_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/skin-be
 target_link_libraries(skin_benchmark PRIVATE ravix_win)
 target_compile_options(skin_benchmark PRIVATE ${RAVIX_WARNINGS})
 target_link_options(skin_benchmark PRIVATE -municode)
+
+# The start-up benchmark and its yardstick, a minimal window program; built on request by
+# tools/startup-benchmark.sh.
+add_executable(minimal_window EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/startup-benchmark/MinimalWindow.cpp)
+add_executable(startup_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/startup-benchmark/StartupBenchmark.cpp)
+foreach(target minimal_window startup_benchmark)
+  target_compile_definitions(${target} PRIVATE UNICODE _UNICODE NOMINMAX)
+  target_compile_options(${target} PRIVATE ${RAVIX_WARNINGS})
+  target_link_options(${target} PRIVATE -municode -static)
+endforeach()
+set_target_properties(minimal_window PROPERTIES WIN32_EXECUTABLE ON)
+target_link_libraries(startup_benchmark PRIVATE psapi)

@@ -19,6 +19,8 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kTimeout = 15000;
+// A start copes with a machine busy with other builds.
+constexpr DWORD kStartTimeout = 30000;
 constexpr UINT kTrayExit = 1028;
 constexpr std::uintmax_t kConfigFileBytes = 1757;
 // Inside the Save button of the main window.
@@ -57,7 +59,7 @@ public:
         : trace_(FreshTempPath(L"ravix-" + tag + L"-trace.txt")),
           notices_(FreshTempPath(L"ravix-" + tag + L"-notices.txt")),
           program_(L"--simulate \"--trace=" + trace_ + L"\" \"--notices=" + notices_ + L"\"", folder) {
-        window_ = WaitForWindow(program_, kWindowClass, kTimeout);
+        window_ = WaitForWindow(program_, kWindowClass, kStartTimeout);
     }
     ~SimulatedProgram() {
         if (window_ && program_.IsRunning()) {
