@@ -173,8 +173,9 @@ TEST(Endurance, HundredPlugCyclesGrowNeitherHandlesNorGuiObjects) {
                 kCycles, elapsed * 1000 / (kCycles - 1), first.handles, last.handles, first.gdiObjects,
                 last.gdiObjects, first.userObjects, last.userObjects);
     EXPECT_GT(first.handles, 0u) << "the handle count cannot be read";
-    // A leak grows the counts; one handle fewer is a transient one of the first measurement.
-    EXPECT_LE(last.handles, first.handles);
+    // A handle lost per cycle would add 99; under Wine the count wanders by one with the handles a
+    // pending read or a notice holds for a moment.
+    EXPECT_LE(last.handles, first.handles + 2);
     EXPECT_EQ(last.gdiObjects, first.gdiObjects);
     EXPECT_EQ(last.userObjects, first.userObjects);
     EXPECT_EQ(program.Connections(), static_cast<std::size_t>(kCycles + 1));
