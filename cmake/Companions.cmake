@@ -17,13 +17,13 @@ ExternalProject_Add(fwupdate_x86
 
 # The installable program as one file. Targets of other parts that write into dist/ are waited for
 # when they exist.
-set(RAVIX_DIST_ZIP ${CMAKE_BINARY_DIR}/VelmarRavixDriver.zip)
+set(RAVIX_DIST_ZIP ${CMAKE_BINARY_DIR}/VelmarRavixDriver-${PROJECT_VERSION}.zip)
 add_custom_target(dist_zip ALL
     COMMAND ${CMAKE_COMMAND} -E touch ${RAVIX_DIST_DIR}/record.ini
     COMMAND ${CMAKE_COMMAND} -E rm -f ${RAVIX_DIST_ZIP}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${RAVIX_DIST_ZIP} --format=zip .
     WORKING_DIRECTORY ${RAVIX_DIST_DIR}
-    COMMENT "Packing dist/ into VelmarRavixDriver.zip")
+    COMMENT "Packing dist/ into VelmarRavixDriver-${PROJECT_VERSION}.zip")
 add_dependencies(dist_zip ravix_program kbhook fwupdate fwupdate_x86 default_skin)
 foreach(target ravix_factory_files factory_files)
   if(TARGET ${target})
@@ -42,3 +42,15 @@ add_executable(skin_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/skin-be
 target_link_libraries(skin_benchmark PRIVATE ravix_win)
 target_compile_options(skin_benchmark PRIVATE ${RAVIX_WARNINGS})
 target_link_options(skin_benchmark PRIVATE -municode)
+
+# The start-up benchmark and its yardstick, a minimal window program; built on request by
+# tools/startup-benchmark.sh.
+add_executable(minimal_window EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/startup-benchmark/MinimalWindow.cpp)
+add_executable(startup_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/startup-benchmark/StartupBenchmark.cpp)
+foreach(target minimal_window startup_benchmark)
+  target_compile_definitions(${target} PRIVATE UNICODE _UNICODE NOMINMAX)
+  target_compile_options(${target} PRIVATE ${RAVIX_WARNINGS})
+  target_link_options(${target} PRIVATE -municode -static)
+endforeach()
+set_target_properties(minimal_window PROPERTIES WIN32_EXECUTABLE ON)
+target_link_libraries(startup_benchmark PRIVATE psapi)

@@ -1,5 +1,7 @@
 #include <algorithm>
 
+#include "RavixVersion.h"
+
 #include "cli/CliCommand.h"
 #include "cli/DeviceCommands.h"
 #include "cli/FactoryCommand.h"
@@ -26,7 +28,7 @@ constexpr CliCommand kCommands[] = {
 };
 
 void PrintUsage(std::ostream& stream) {
-    stream << "usage: ravixctl <command> [options]\ncommands:\n";
+    stream << "usage: ravixctl <command> [options] | ravixctl --version\ncommands:\n";
     for (const CliCommand& command : kCommands) stream << "  ravixctl " << command.synopsis << '\n';
 }
 
@@ -43,6 +45,10 @@ int RunRavixctl(CliArguments arguments, CliContext& context) {
     }
     if (arguments[0] == "help" || arguments[0] == "--help" || arguments[0] == "-h") {
         PrintUsage(context.out);
+        return kExitOk;
+    }
+    if (arguments[0] == "--version") {
+        context.out << "ravixctl " << kProgramVersion << '\n';
         return kExitOk;
     }
     const auto command = std::find_if(std::begin(kCommands), std::end(kCommands),

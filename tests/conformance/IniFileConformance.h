@@ -241,10 +241,11 @@ TEST_P(IniFileConformance, SectionReadGivesEveryKeyInFileOrderWithItsValueAsRead
     for (const auto& entry : entries) keys.push_back(entry.key);
     // A repeated key may or may not be listed again; the first one always comes first.
     keys.erase(std::remove(keys.begin(), keys.end(), L"item0"), keys.end());
-    EXPECT_EQ(keys, (std::vector<std::wstring>{L"DelayTimeSelStatus", L"MacroLoopTimes", L"Item0", L"Empty",
-                                               L"Item1"}));
-    for (const std::wstring key :
-         {L"DelayTimeSelStatus", L"MacroLoopTimes", L"Item0", L"ITEM0", L"Empty", L"Item1", L"Missing"})
+    // A line without "=" is a key with an empty value; a comment is no key.
+    EXPECT_EQ(keys, (std::vector<std::wstring>{L"DelayTimeSelStatus", L"not a key line", L"MacroLoopTimes",
+                                               L"Item0", L"Empty", L"Item1"}));
+    for (const std::wstring key : {L"DelayTimeSelStatus", L"not a key line", L"MacroLoopTimes", L"Item0",
+                                   L"ITEM0", L"Empty", L"Item1", L"Missing"})
         EXPECT_EQ(ravix::FindIniValue(entries, key), ini_->ReadString(path, L"Macro-0", key)) << key;
     EXPECT_EQ(ravix::FindIniValue(entries, L"MacroLoopTimes"), L"3");
     EXPECT_EQ(ravix::FindIniValue(entries, L"Item1").size(), 1023u);
@@ -285,4 +286,31 @@ TEST_P(IniFileConformance, ChangesMadeBesideTheAdapterAreSeenAtTheNextRead) {
     EXPECT_EQ(ini_->SectionNames(path), std::vector<std::wstring>{L"Macro-1"});
     ASSERT_TRUE(ini_->WriteString(path, L"Macro-1", L"Item0", L"C   Dn"));
     EXPECT_EQ(ini_->ReadString(path, L"Macro-1", L"Item0"), L"C   Dn");
+}
+
+TEST_P(IniFileConformance, KeyLineWithoutAValueHidesALaterLineOfTheSameKey) {
+    // A file edited by hand: the bare "Item0" is the key, read as empty, and a write fills it in.
+    const std::wstring path = PathOf(L"record.ini");
+    WriteRaw(path, "[Macro-0]\r\n  Item0  \r\nItemCount=1\r\nitem0=A   Dn\r\n[Next]\r\nItem0=B   Dn\r\n");
+    EXPECT_EQ(ini_->ReadString(path, L"Macro-0", L"Item0"), L"");
+    EXPECT_EQ(ravix::FindIniValue(ini_->ReadSection(path, L"Macro-0"), L"Item0"), L"");
+    ASSERT_TRUE(ini_->WriteString(path, L"Macro-0", L"ITEM0", L"C   Up"));
+    const std::vector<ravix::IniEntry> entries = ini_->ReadSection(path, L"Macro-0");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].key, L"Item0");
+    EXPECT_EQ(entries[0].value, L"C   Up");
+    EXPECT_EQ(entries[2].value, L"A   Dn");
+    EXPECT_EQ(ini_->ReadString(path, L"Next", L"Item0"), L"B   Dn");
+}
+
+TEST_P(IniFileConformance, DeletingARepeatedSectionRemovesTheFirstOnly) {
+    const std::wstring path = PathOf(L"record.ini");
+    WriteRaw(path, "[Fast]\r\nItemCount=1\r\n[Slow]\r\nItemCount=2\r\n[FAST]\r\nItemCount=3\r\n");
+    EXPECT_EQ(ini_->ReadString(path, L"Fast", L"ItemCount"), L"1");
+    ASSERT_TRUE(ini_->DeleteSection(path, L"fast"));
+    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Slow", L"FAST"}));
+    EXPECT_EQ(ini_->ReadString(path, L"Fast", L"ItemCount"), L"3");
+    ASSERT_TRUE(ini_->DeleteSection(path, L"Fast"));
+    EXPECT_EQ(ini_->SectionNames(path), std::vector<std::wstring>{L"Slow"});
+    EXPECT_EQ(ini_->ReadString(path, L"Slow", L"ItemCount"), L"2");
 }

@@ -16,7 +16,6 @@ constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kTimeout = 15000;
 constexpr UINT kTrayIconMessage = 0x401;
 constexpr UINT kTrayExit = 1028;
-constexpr ULONG_PTR kSimulationCommand = 0x52415658;
 
 class TempFile {
 public:
@@ -40,11 +39,6 @@ private:
     std::wstring path_;
 };
 
-bool Command(HWND window, const std::string& command) {
-    COPYDATASTRUCT data{kSimulationCommand, static_cast<DWORD>(command.size()), const_cast<char*>(command.data())};
-    return SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == TRUE;
-}
-
 std::size_t CountStarting(const std::vector<std::string>& lines, const std::string& start) {
     return std::count_if(lines.begin(), lines.end(), [&](const std::string& line) { return line.rfind(start, 0) == 0; });
 }
@@ -62,7 +56,7 @@ TEST(ProgramNotices, TheSimulatedMousesEventsAndConnectionShowAsNotices) {
 
     // The DPI button: the mouse's profile and block are read, then the stage is named.
     const std::size_t tracedBefore = trace.Lines().size();
-    ASSERT_TRUE(Command(window, "dpi"));
+    ASSERT_TRUE(SimulationCommand(window, "dpi"));
     ASSERT_TRUE(noticesReach(1));
     EXPECT_EQ(notices.Lines()[0], "Info\t5000\tSwitch DPI into the second stage 1600");
     std::vector<std::string> traced = trace.Lines();
@@ -72,7 +66,7 @@ TEST(ProgramNotices, TheSimulatedMousesEventsAndConnectionShowAsNotices) {
     EXPECT_EQ(traced[2].rfind("SET_FEATURE 00 8C ", 0), 0u) << traced[2];
 
     // Unplugged: one notice; a click on the icon repeats it and leaves the hidden window hidden.
-    ASSERT_TRUE(Command(window, "unplug"));
+    ASSERT_TRUE(SimulationCommand(window, "unplug"));
     ASSERT_TRUE(noticesReach(2));
     SendMessageW(window, WM_CLOSE, 0, 0);
     SendMessageW(window, kTrayIconMessage, 1, WM_LBUTTONUP);
@@ -80,7 +74,7 @@ TEST(ProgramNotices, TheSimulatedMousesEventsAndConnectionShowAsNotices) {
     EXPECT_FALSE(IsWindowVisible(window));
 
     // Plugged in again: one notice and one connection, however many collections announced it.
-    ASSERT_TRUE(Command(window, "plug"));
+    ASSERT_TRUE(SimulationCommand(window, "plug"));
     ASSERT_TRUE(noticesReach(4));
     const auto connections = [&] { return CountStarting(trace.Lines(), "SET_FEATURE 00 01 FC"); };
     ASSERT_TRUE(WaitUntil([&] { return connections() >= 2; }, kTimeout));

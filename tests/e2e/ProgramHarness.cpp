@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace ravix::e2e {
 
 std::wstring& DistFolder() {
@@ -9,14 +11,15 @@ std::wstring& DistFolder() {
     return folder;
 }
 
-RunningProgram::RunningProgram(const std::wstring& arguments) {
-    const std::wstring exe = DistFolder() + L"\\Velmar Ravix Driver.exe";
+RunningProgram::RunningProgram(const std::wstring& arguments, const std::wstring& folder) {
+    const std::wstring& programFolder = folder.empty() ? DistFolder() : folder;
+    const std::wstring exe = programFolder + L"\\Velmar Ravix Driver.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        DistFolder().c_str(), &startup, &m_process)) {
+                        programFolder.c_str(), &startup, &m_process)) {
         m_process = {};
     }
 }
@@ -64,6 +67,30 @@ std::wstring WindowText(HWND hwnd) {
     wchar_t text[256] = {};
     GetWindowTextW(hwnd, text, 256);
     return text;
+}
+
+std::wstring FreshTempPath(const std::wstring& name) {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = folder + name;
+    DeleteFileW(path.c_str());
+    return path;
+}
+
+std::vector<std::string> FileLines(const std::wstring& path) {
+    std::vector<std::string> lines;
+    std::ifstream file(path.c_str(), std::ios::binary);
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool SimulationCommand(HWND window, const std::string& command) {
+    constexpr ULONG_PTR kSimulationCommand = 0x52415658;
+    COPYDATASTRUCT data{kSimulationCommand, static_cast<DWORD>(command.size()), const_cast<char*>(command.data())};
+    return SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)) == TRUE;
 }
 
 }  // namespace ravix::e2e

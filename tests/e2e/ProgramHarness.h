@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace ravix::e2e {
 
@@ -12,7 +13,8 @@ std::wstring& DistFolder();
 
 class RunningProgram {
 public:
-    explicit RunningProgram(const std::wstring& arguments = L"");
+    // Starts the program of `folder` (the dist folder when empty) with `arguments`.
+    explicit RunningProgram(const std::wstring& arguments = L"", const std::wstring& folder = L"");
     ~RunningProgram();
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
@@ -43,5 +45,14 @@ bool WaitUntil(Condition condition, DWORD milliseconds) {
 }
 
 std::wstring WindowText(HWND hwnd);
+
+// A path in the temporary folder, with no file there yet.
+std::wstring FreshTempPath(const std::wstring& name);
+
+// The lines of a text file, without line ends; none when it cannot be read.
+std::vector<std::string> FileLines(const std::wstring& path);
+
+// Sends a command for the simulated mouse ("plug", "unplug", "dpi", "macro N") to the program.
+bool SimulationCommand(HWND window, const std::string& command);
 
 }  // namespace ravix::e2e

@@ -34,12 +34,18 @@ struct KeyLine {
     std::wstring_view value;
 };
 
+// "key=value", or a bare "key": the system's reader takes a line without "=" as its key with an
+// empty value, so that it hides a later line of the same key in its section.
 std::optional<KeyLine> ParseKeyLine(std::wstring_view line) {
     const std::size_t equals = line.find(L'=');
-    if (equals == std::wstring_view::npos) return std::nullopt;
     const std::wstring_view key = TrimIniSpace(line.substr(0, equals));
     if (key.empty()) return std::nullopt;
+    if (equals == std::wstring_view::npos) return KeyLine{key, {}};
     return KeyLine{key, TrimIniSpace(line.substr(equals + 1))};
+}
+
+bool IsIniComment(std::wstring_view key) {
+    return key.front() == L';';
 }
 
 std::vector<std::wstring> SplitLines(std::wstring_view text) {
@@ -153,7 +159,7 @@ std::vector<IniEntry> IniDocument::Entries(std::wstring_view section) const {
     const auto range = FindSection(section);
     if (!range) return entries;
     for (std::size_t i = range->header + 1; i < range->end; ++i) {
-        if (const auto entry = ParseKeyLine(m_lines[i]))
+        if (const auto entry = ParseKeyLine(m_lines[i]); entry && !IsIniComment(entry->key))
             entries.push_back({std::wstring(entry->key), std::wstring(entry->value)});
     }
     return entries;
@@ -184,14 +190,13 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
 }
 
 bool IniDocument::DeleteSection(std::wstring_view section) {
-    bool removed = false;
-    // Every section of that name goes, so that a deleted name can no longer be found.
-    while (const auto range = FindSection(section)) {
-        m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
-                     m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
-        removed = true;
-    }
-    return removed;
+    // Only the first section of that name goes, as with the system's functions: a file edited by
+    // hand that repeats a name shows the next one afterwards.
+    const auto range = FindSection(section);
+    if (!range) return false;
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
+                 m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
+    return true;
 }
 
 }  // namespace ravix

@@ -36,7 +36,7 @@ public:
 
     void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
-    // False when there was no such section.
+    // Removes the first section of that name; false when there was none.
     bool DeleteSection(std::wstring_view section);
 
 private:

@@ -138,12 +138,13 @@ std::vector<IniEntry> WinIniFile::ReadSection(const std::wstring& path, const st
     std::vector<IniEntry> entries;
     for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line;
          line += wcslen(line) + 1) {
+        // A line without "=" is a key with an empty value, as the system's string read takes it.
         const std::wstring_view text(line);
         const std::size_t equals = text.find(L'=');
-        if (equals == std::wstring_view::npos) continue;
         const std::wstring_view key = TrimIniSpace(text.substr(0, equals));
         if (key.empty() || key.front() == L';') continue;
-        entries.push_back({std::wstring(key), IniValueAsRead(text.substr(equals + 1))});
+        const std::wstring_view value = equals == std::wstring_view::npos ? L"" : text.substr(equals + 1);
+        entries.push_back({std::wstring(key), IniValueAsRead(value)});
     }
     return entries;
 }

@@ -80,6 +80,11 @@ TEST_F(RavixctlTest, UsesTheSystemBusWhenThereIsOne) {
     EXPECT_THAT(err.str(), HasSubstr("mouse not found"));
 }
 
+TEST_F(RavixctlTest, VersionPrintsTheBuildsVersionNumber) {
+    EXPECT_EQ(Run({"--version"}), kExitOk);
+    EXPECT_THAT(out.str(), testing::MatchesRegex("ravixctl [0-9]+\\.[0-9]+\\.[0-9]+\n"));
+}
+
 TEST_F(RavixctlTest, BadCommandLinesGetTheUsage) {
     struct Case {
         std::vector<std::string_view> arguments;
