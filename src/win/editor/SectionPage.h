@@ -25,6 +25,8 @@ struct WindowLook {
     TextCatalogue texts;
     HFONT captionFont = nullptr;  // owned by the window
     std::wstring skinFolder;
+    // The heights of the skin's section bodies, measured when the skin is loaded.
+    BodyHeights bodyHeights = CatalogueBodyHeights();
 };
 
 // What the pages of the main window work on: the window they live in, the records they show and
@@ -39,6 +41,11 @@ struct PageContext {
 
     // Repaints the window with its children: its picture covers the pages' controls.
     void Redraw() const { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN); }
+    // Repaints one part of the window: what a press on a slider or dial changed.
+    void Invalidate(ClientRect rect) const {
+        const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+        InvalidateRect(window, &area, FALSE);
+    }
 };
 
 // The window side of one section's body. The main window holds one per section, offers each its
