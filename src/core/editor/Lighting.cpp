@@ -60,7 +60,9 @@ std::wstring_view LightingScaleLabel(int row, int position) {
 
 ClientRect LightingScaleLabelRect(ClientPoint body, int row, int position) {
     const ClientRect slider = LightingSliderRect(body, row);
-    const int centre = slider.left + FivePositionCentre(position);
+    // The first two knobs stand only 16 pixels apart: the first label moves left of the slider's
+    // foot so that the two do not run together.
+    const int centre = position <= 1 ? slider.left - 4 : slider.left + FivePositionCentre(position);
     return {centre - kLabelWidth / 2, slider.bottom + 1, centre + kLabelWidth / 2, slider.bottom + 1 + kLabelHeight};
 }
 

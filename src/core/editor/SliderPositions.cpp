@@ -49,9 +49,11 @@ int TenPositionCentre(int position) {
 }
 
 ClientRect TenPositionScaleLabelRect(const ClientRect& slider, int position) {
-    constexpr int kLabelWidth = 20, kLabelHeight = 12;
+    // Below the body picture's tick marks under the slider.
+    constexpr int kLabelWidth = 20, kLabelHeight = 12, kGap = 6;
     const int centre = slider.left + TenPositionCentre(position);
-    return {centre - kLabelWidth / 2, slider.bottom + 2, centre + kLabelWidth / 2, slider.bottom + 2 + kLabelHeight};
+    return {centre - kLabelWidth / 2, slider.bottom + kGap, centre + kLabelWidth / 2,
+            slider.bottom + kGap + kLabelHeight};
 }
 
 std::wstring TenPositionSliderImageName(std::uint8_t position) {
