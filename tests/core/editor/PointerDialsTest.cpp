@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/editor/PointerDials.h"
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
 
 namespace ravix {
 namespace {
