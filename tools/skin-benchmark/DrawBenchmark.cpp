@@ -26,13 +26,14 @@ public:
     void ShowMessage(const std::wstring&, const std::wstring&) override {}
 };
 
-// The main window's whole picture with Button Assignment, X/Y Sensitivity and DPI Setting
-// expanded, through the off-screen surface the window paints with; the best of ten repaints
+// The main window's whole picture with Button Assignment, X/Y Sensitivity and every section of the
+// right panel's top view (DPI Setting, Lighting, USB Report Rate) expanded, through the off-screen surface the window paints with; the best of ten repaints
 // after a first one that decodes the pictures.
 double FullRepaintMs(HDC dc, const std::wstring& skinFolder) {
     ravix::MainWindowState state;
     for (ravix::Section section :
-         {ravix::Section::ButtonAssignment, ravix::Section::Sensitivity, ravix::Section::Dpi})
+         {ravix::Section::ButtonAssignment, ravix::Section::Sensitivity, ravix::Section::Dpi,
+          ravix::Section::Lighting, ravix::Section::ReportRate})
         state.layout.expanded[static_cast<std::size_t>(section)] = true;
     const ravix::MainWindowLayout layout = ravix::LayOutMainWindow(state.layout, ravix::CatalogueBodyHeights());
     ravix::win::WindowLook look{ravix::Language::English, ravix::TextCatalogueFor(ravix::Language::English),

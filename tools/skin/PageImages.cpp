@@ -6,6 +6,7 @@
 
 #include "Draw.h"
 #include "Images.h"
+#include "core/editor/SliderPositions.h"
 
 namespace skin {
 namespace {
@@ -48,12 +49,9 @@ void HorizontalSlider(cairo_t* cr, int w, int h, double knobX) {
     cairo_fill(cr);
 }
 
-// Ten positions: 1 below nine pixels, then one position every 21 pixels; the knob sits in the
-// middle of its position's band.
-double TenPositionCentre(int p) { return p == 1 ? 4.5 : 21.0 * p - 22.5; }
-
-// Five positions: 1 below four pixels, then one every 30 pixels.
-double FivePositionCentre(int p) { return p == 1 ? 4.0 : 30.0 * p - 41.0; }
+// A knob stands where the editor places it: where a press keeps its position (pixel centres).
+double TenPositionCentre(int p) { return ravix::TenPositionCentre(p) + 0.5; }
+double FivePositionCentre(int p) { return std::max(4.0, ravix::FivePositionCentre(p) + 0.5); }
 
 void DpiStage(cairo_t* cr, int w, int h, int level) {
     const double cx = w / 2.0;

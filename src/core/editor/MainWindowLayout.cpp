@@ -122,6 +122,16 @@ BodyHeights CatalogueBodyHeights() {
     return heights;
 }
 
+BodyHeights MeasuredBodyHeights(const std::function<int(std::wstring_view imageName)>& heightOf) {
+    BodyHeights heights = CatalogueBodyHeights();
+    for (std::size_t i = 0; i < kSectionCount; ++i) {
+        const std::wstring_view name = BodyImageName(static_cast<Section>(i));
+        if (name.empty()) continue;
+        if (const int measured = heightOf(name); measured > 0) heights[i] = measured;
+    }
+    return heights;
+}
+
 MainWindowLayout LayOutMainWindow(const LayoutState& state, const BodyHeights& heights) {
     MainWindowLayout layout;
     std::array<bool, kSectionCount> leftPlaced{};

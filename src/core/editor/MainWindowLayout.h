@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -60,6 +61,9 @@ std::wstring_view BodyImageName(Section section);
 using BodyHeights = std::array<int, kSectionCount>;
 // The heights of the body images as the skin catalogue gives them.
 BodyHeights CatalogueBodyHeights();
+// The heights of the active skin's body images, from the height of each image by name. An image
+// the skin lacks (height 0) keeps the catalogue's height, so the panels stay laid out.
+BodyHeights MeasuredBodyHeights(const std::function<int(std::wstring_view imageName)>& heightOf);
 
 // What the layout depends on.
 struct LayoutState {

@@ -14,6 +14,10 @@ PressAction ForSection(PressKind kind, Section section) {
     return PressAction{.kind = kind, .section = section};
 }
 
+PressAction ForBody(PressKind kind, Section section, ClientPoint point) {
+    return PressAction{.kind = kind, .section = section, .point = point};
+}
+
 PressAction ForButton(PressKind kind, int button) {
     return PressAction{.kind = kind, .button = button};
 }
@@ -99,7 +103,7 @@ std::vector<PressAction> DispatchPress(ClientPoint point, const MainWindowState&
         actions.push_back(PressAction{.kind = PressKind::SwitchRightView, .rightView = view});
 
     const std::optional<Section> body = BodyAt(layout, point);
-    if (body && HasBodyControls(*body)) actions.push_back(ForSection(PressKind::BodyControls, *body));
+    if (body && HasBodyControls(*body)) actions.push_back(ForBody(PressKind::BodyControls, *body, point));
 
     if (const auto k = state.openButtonList;
         k && !ButtonBoxRect(*k).Contains(point) && !MainListRect(*k).Contains(point))
@@ -109,7 +113,7 @@ std::vector<PressAction> DispatchPress(ClientPoint point, const MainWindowState&
         return actions;
     }
 
-    if (body && HasBodySliders(*body)) actions.push_back(ForSection(PressKind::BodySliders, *body));
+    if (body && HasBodySliders(*body)) actions.push_back(ForBody(PressKind::BodySliders, *body, point));
     if (kTitleStrip.Contains(point) || kBottomStrip.Contains(point))
         actions.push_back(Act(PressKind::DragWindow));
     return actions;

@@ -42,7 +42,8 @@ struct PressAction {
     std::optional<Section> section{};
     std::optional<RightPanelView> rightView{};
     std::optional<MouseView> mouseView{};
-    int button = 0;  // 1..8 for the button-list actions
+    int button = 0;     // 1..8 for the button-list actions
+    ClientPoint point{};  // where the press fell, for the body actions
 
     bool operator==(const PressAction&) const = default;
 };

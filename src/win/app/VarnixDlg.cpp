@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/app/ModulePaths.h"
+#include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
 #include "win/framework/App.h"
 #include "win/framework/MessageMap.h"
@@ -37,7 +38,11 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                       [this](const DeviceChangeResponse& response) { AnswerDeviceChange(response); }),
       m_store(state, ports,
               [this] {
+                  // A profile replaced by a reload, an import or Reset: what was open closes and
+                  // every page shows the new record.
+                  for (const auto& page : m_pages) page->CloseTransient();
                   for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
+                  Redraw();
               }),
       m_simulation(ports),
       m_noticeBoard(state, ports, m_look.texts, m_trayIcon),
@@ -119,6 +124,10 @@ void CVarnixDlg::LoadLook() {
     m_look.captionFont = m_captionFont.Get();
     m_look.skinFolder = SkinFolderOf(m_ports.executablePath, m_state.store.text.skin.path);
     m_background.reset(LoadWindowBackground(m_hWnd, m_look.skinFolder + L"/main.png"));
+    m_look.bodyHeights = MeasuredBodyHeights([this](std::wstring_view name) {
+        const auto size = PngImageSize(SkinImagePath(m_look.skinFolder, name));
+        return size ? static_cast<int>(size->cy) : 0;
+    });
 }
 
 bool CVarnixDlg::PreTranslateMessage(MSG* msg) {

@@ -16,7 +16,7 @@ ClientPoint PointOf(LPARAM lParam) {
 }  // namespace
 
 MainWindowLayout CVarnixDlg::Layout() const {
-    return LayOutMainWindow(m_window.layout, CatalogueBodyHeights());
+    return LayOutMainWindow(m_window.layout, m_look.bodyHeights);
 }
 
 // The children are redrawn too: the window's picture covers the thumb and the open lists.
@@ -51,8 +51,7 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
     if (const std::optional<Section> section = PageSectionOf(action)) {
         for (const auto& page : m_pages)
             if (page->PageSection() == *section) page->Press(action);
-        Redraw();
-        return;
+        return;  // each page repaints what the press changed
     }
     switch (action.kind) {
         case PressKind::Reset:

@@ -67,6 +67,7 @@ void ButtonAssignmentPage::Paint(const SkinCanvas& canvas, ClientRect body, Hove
 void ButtonAssignmentPage::Press(const PressAction& action) {
     if (action.kind == PressKind::ButtonBox) PressBox(action.button);
     if (action.kind == PressKind::CloseButtonLists) CloseTransient();
+    m_context.Redraw();
 }
 
 void ButtonAssignmentPage::PressBox(int button) {

@@ -161,6 +161,9 @@ void PaintMainWindow(HDC dc, const MainWindowPicture& picture) {
     painter.Image(L"/Logo.png", kLogo.left, kLogo.top);
     painter.StripButtons();
     painter.MouseArea();
+    // The panels' backgrounds, under their sections.
+    painter.Image(L"/BK_MainLeft.png", 20, 107);
+    painter.Image(L"/BK_MainRight.png", 734, 32);
     painter.ScrollBar();
     painter.Sections();
     if (oldFont) SelectObject(dc, oldFont);

@@ -30,6 +30,8 @@ struct WindowLook {
     TextCatalogue texts;
     HFONT captionFont = nullptr;  // owned by the window
     std::wstring skinFolder;
+    // The heights of the skin's section bodies, measured when the skin is loaded.
+    BodyHeights bodyHeights = CatalogueBodyHeights();
 };
 
 // What the pages of the main window work on: the window they live in, the records they show and
@@ -42,7 +44,13 @@ struct PageContext {
     const WindowLook& look;
     Notifier& notifier;
 
+    // Repaints the window with its children: its picture covers the pages' controls.
     void Redraw() const { RedrawWithChildren(window); }
+    // Repaints one part of the window: what a press on a slider or dial changed.
+    void Invalidate(ClientRect rect) const {
+        const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+        InvalidateRect(window, &area, FALSE);
+    }
 };
 
 // The window side of one section's body. The main window holds one per section, offers each its

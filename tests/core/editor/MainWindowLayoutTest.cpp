@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/editor/MainWindowLayout.h"
+#include "core/skin/SkinCatalogue.h"
 
 namespace ravix {
 namespace {
@@ -226,6 +227,32 @@ TEST(MainWindowLayout, ThumbDropSwitchesViewsOnlyWithTwoExpandedSections) {
         {Expanded({S::Dpi, S::ReportRate}, RightPanelView::Bottom), 400, std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ThumbViewSwitch(c.thumbTop, c.state), c.expected) << c.thumbTop;
+}
+
+}  // namespace
+}  // namespace ravix
+
+namespace ravix {
+namespace {
+
+TEST(MainWindowLayout, BodyHeightsComeFromTheActiveSkinsImages) {
+    // A skin whose bodies are all 10 pixels taller, except Lighting's, which it lacks.
+    const BodyHeights catalogue = CatalogueBodyHeights();
+    const BodyHeights measured = MeasuredBodyHeights([](std::wstring_view name) {
+        if (name == L"/Lighting/BK_Lighting.png") return 0;
+        return SkinImageSizeOf(name).height + 10;
+    });
+    for (std::size_t i = 0; i < kSectionCount; ++i) {
+        const auto section = static_cast<Section>(i);
+        SCOPED_TRACE(i);
+        const int expected = section == Section::MacroManager ? 0
+                             : section == Section::Lighting   ? catalogue[i]
+                                                              : catalogue[i] + 10;
+        EXPECT_EQ(measured[i], expected);
+    }
+    LayoutState state;
+    state.expanded[static_cast<std::size_t>(Section::Dpi)] = true;
+    EXPECT_EQ(LayOutMainWindow(state, measured).Of(Section::Lighting).header.top, 52 + 238 + 5);
 }
 
 }  // namespace

@@ -96,16 +96,17 @@ TEST(PressDispatch, BodiesPassPressesToTheirControlsAndSliders) {
         {"dpi body",
          {S::Dpi},
          {800, 100},
-         {{.kind = K::BodyControls, .section = S::Dpi}, {.kind = K::BodySliders, .section = S::Dpi}}},
+         {{.kind = K::BodyControls, .section = S::Dpi, .point = {800, 100}},
+          {.kind = K::BodySliders, .section = S::Dpi, .point = {800, 100}}}},
         {"report rate body",
          {S::ReportRate},
          {800, 150},
-         {{.kind = K::BodyControls, .section = S::ReportRate}}},
-        {"angle snap body", {S::AngleSnap}, {800, 250}, {{.kind = K::BodySliders, .section = S::AngleSnap}}},
+         {{.kind = K::BodyControls, .section = S::ReportRate, .point = {800, 150}}}},
+        {"angle snap body", {S::AngleSnap}, {800, 250}, {{.kind = K::BodySliders, .section = S::AngleSnap, .point = {800, 250}}}},
         {"sensitivity body",
          {S::Sensitivity},
          {100, 250},
-         {{.kind = K::BodyControls, .section = S::Sensitivity}}},
+         {{.kind = K::BodyControls, .section = S::Sensitivity, .point = {100, 250}}}},
     };
     for (const Case& c : cases) EXPECT_EQ(Press(c.point, WithExpanded(c.expanded)), c.expected) << c.name;
 }
