@@ -55,9 +55,10 @@ TEST(ColourSelectSkin, PlacementsParseOrComeOutEmpty) {
 
 TEST(ColourSelectSkin, DescriptionGivesSheetsAndPlacementsAndFlagsWhatIsMissing) {
     PortableIniFile ini;
-    const std::wstring folder = std::wstring(testing::TempDir().begin(), testing::TempDir().end()) + L"colour-skin";
+    const std::string narrowFolder = testing::TempDir() + "colour-skin";
+    std::filesystem::create_directories(narrowFolder);
+    const std::wstring folder(narrowFolder.begin(), narrowFolder.end());
     const std::wstring file = folder + L"/skin_Color_Select.ini";
-    std::filesystem::create_directories(std::filesystem::path(folder));
     ASSERT_TRUE(ini.WriteString(file, L"SCREEN", L"Mask", L"ColorSelect/Mask.bmp"));
     for (const wchar_t* key : {L"Normal", L"Over", L"Down", L"Disable"})
         ASSERT_TRUE(ini.WriteString(file, L"SCREEN", key, std::wstring(L"ColorSelect/") + key + L".bmp"));
