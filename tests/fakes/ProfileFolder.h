@@ -1,0 +1,83 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "core/platform/BinaryFiles.h"
+#include "core/platform/PortableIniFile.h"
+#include "core/store/ProfileFiles.h"
+#include "tests/fakes/FakeNotifier.h"
+
+namespace ravix {
+
+// A fresh folder holding the program and its profile files, with the ports to reach them.
+class ProfileFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        folder_ =
+            std::filesystem::temp_directory_path() /
+            ("ravix-profiles-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+             "-" + std::to_string(counter++));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::wstring Path(const std::wstring& name) const { return folder_.wstring() + L"/" + name; }
+
+    // A configuration file of `size` bytes holding `settings` after the first-run flag.
+    void WriteConfig(const std::wstring& name, const ProfileSettings& settings, std::uint8_t firstRun = 1,
+                     std::size_t size = kConfigFileBytes) {
+        std::vector<std::uint8_t> bytes = {firstRun};
+        const auto body = BytesOf(settings);
+        bytes.insert(bytes.end(), body.begin(), body.end());
+        bytes.resize(size, 0);
+        ASSERT_EQ(files_.Replace(Path(name), bytes), 0);
+    }
+
+    std::vector<std::uint8_t> Contents(const std::wstring& name) const {
+        return files_.Read(Path(name), 1u << 20).bytes;
+    }
+
+    // The settings stored in a configuration file the program wrote (flag 1, exact size).
+    ProfileSettings StoredSettings(const std::wstring& name) const {
+        const std::vector<std::uint8_t> bytes = Contents(name);
+        ProfileSettings settings{};
+        EXPECT_EQ(bytes.size(), kConfigFileBytes);
+        if (bytes.size() != kConfigFileBytes) return settings;
+        EXPECT_EQ(bytes[0], 1);
+        std::copy(bytes.begin() + 1, bytes.end(), BytesOf(settings).begin());
+        return settings;
+    }
+
+    void WriteList(const std::vector<std::wstring>& names, const std::wstring& current,
+                   const std::wstring& count) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            ini_.WriteString(Path(L"str.ini"), L"Profile", L"Item" + std::to_wstring(i), names[i]);
+        }
+        ini_.WriteString(Path(L"str.ini"), L"Profile", L"CurProfileName", current);
+        ini_.WriteString(Path(L"str.ini"), L"Profile", L"ItemCount", count);
+    }
+
+    // A settings record whose every byte tells which file it came from.
+    static ProfileSettings Marked(std::uint8_t marker) {
+        ProfileSettings settings;
+        std::fill(BytesOf(settings).begin(), BytesOf(settings).end(), marker);
+        settings.profile = 0;
+        return settings;
+    }
+
+    ProfileFilePorts Ports() { return {Path(L"Velmar Ravix Driver.exe"), ini_, files_, notifier_}; }
+
+    std::filesystem::path folder_;
+    PortableIniFile ini_;
+    PortableBinaryFiles files_;
+    FakeNotifier notifier_;
+};
+
+}  // namespace ravix
