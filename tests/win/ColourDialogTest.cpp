@@ -10,7 +10,7 @@
 
 #include "DialogScript.h"
 #include "core/dialogs/ColourDialogRules.h"
-#include "tests/fakes/RecordingNotifier.h"
+#include "tests/fakes/FakeNotifier.h"
 #include "win/dialogs/SelctColor.h"
 #include "win/platform/WinIniFile.h"
 
@@ -45,7 +45,7 @@ protected:
     }
 
     WinIniFile ini;
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
 };
 
 TEST_F(ColourDialog, OpensWithTheColourTypedValuesChangeItAndApplyReturnsIt) {

@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "DialogScript.h"
-#include "tests/fakes/RecordingNotifier.h"
+#include "tests/fakes/FakeNotifier.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/HelpDialog.h"
 #include "win/dialogs/UpdaterLaunch.h"
@@ -52,7 +52,7 @@ protected:
 
     HWND hwnd = nullptr;
     CWnd mainWindow;
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     HelpSetup setup{RAVIX_SKIN_FOLDER, Language::English, {255, 255, 255}, notifier};
     std::unique_ptr<HelpPanel> panel = std::make_unique<HelpPanel>(mainWindow, setup);
     std::vector<WPARAM> presses;
@@ -149,7 +149,7 @@ TEST(Updater, StartsTheUpdaterForTheMachinesArchitecture) {
     ProgramFolder folder;
     folder.PutUpdater(L"X64");
     folder.PutUpdater(L"X86");
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     EXPECT_EQ(UpdaterPath(folder.Executable()), (folder.root / L"Update" / arch / L"FwUpdate.exe").wstring());
     EXPECT_TRUE(RunUpdater(folder.Executable(), notifier));
     EXPECT_TRUE(WaitFor(folder.Marker(arch)));
@@ -159,7 +159,7 @@ TEST(Updater, StartsTheUpdaterForTheMachinesArchitecture) {
 
 TEST(Updater, MissingUpdaterIsToldWithItsPath) {
     ProgramFolder folder;
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     EXPECT_FALSE(RunUpdater(folder.Executable(), notifier));
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_NE(notifier.messages[0].text.find(UpdaterPath(folder.Executable())), std::wstring::npos);

@@ -49,7 +49,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 13> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 14> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -62,6 +62,7 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
         OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
         OnMessageEntry<Self>(WM_PANEL_SCROLL, &Self::OnPanelScroll),
+        OnMessageEntry<Self>(WM_RUN_UPDATER, &Self::OnRunUpdater),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Then the members: the pages' controls, device changes, the profile manager's requests, the

@@ -16,6 +16,7 @@
 #include "win/app/MouseLink.h"
 #include "win/app/ProgramPorts.h"
 #include "win/app/ProgramState.h"
+#include "win/dialogs/HelpDialog.h"
 #include "win/app/SimulationConsole.h"
 #include "win/app/StoreOperations.h"
 #include "win/app/TrayIcon.h"
@@ -90,6 +91,9 @@ private:
     void CreateThumb();
     void SwitchRightView(RightPanelView view);
     LRESULT OnPanelScroll(WPARAM, LPARAM);
+    // The help panel toggled by the help button, and the updater any program may ask for.
+    void PressHelp(PressKind kind);
+    LRESULT OnRunUpdater(WPARAM, LPARAM);
 
     struct BitmapDeleter {
         void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
@@ -114,6 +118,7 @@ private:
     SimulationConsole m_simulation;
     PageContext m_pageContext;
     SectionPages m_pages;
+    std::unique_ptr<HelpPanel> m_help;
     std::vector<MessageHandler*> m_handlers;  // the pages and duties, offered what the table leaves
 };
 
