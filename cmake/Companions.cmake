@@ -35,6 +35,9 @@ endforeach()
 if(TARGET win_tests)
   add_dependencies(win_tests kbhook)
   target_compile_definitions(win_tests PRIVATE RAVIX_KBHOOK_PATH=L"Z:${RAVIX_DIST_DIR}/KBHook.dll")
+  # The dialogs' tests open them over the default skin.
+  add_dependencies(win_tests default_skin)
+  target_compile_definitions(win_tests PRIVATE RAVIX_SKIN_FOLDER=L"Z:${RAVIX_DIST_DIR}/Skins/Default")
 endif()
 
 # A benchmark of skin drawing, built on request by tools/skin-benchmark.sh.
@@ -54,3 +57,9 @@ foreach(target minimal_window startup_benchmark)
 endforeach()
 set_target_properties(minimal_window PROPERTIES WIN32_EXECUTABLE ON)
 target_link_libraries(startup_benchmark PRIVATE psapi)
+
+# A benchmark of the colour plane's redraw, built on request by tools/colour-plane-benchmark.sh.
+add_executable(colour_plane_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools/colour-benchmark/PlaneBenchmark.cpp)
+target_link_libraries(colour_plane_benchmark PRIVATE ravix_win)
+target_compile_options(colour_plane_benchmark PRIVATE ${RAVIX_WARNINGS})
+target_link_options(colour_plane_benchmark PRIVATE -municode)

@@ -63,7 +63,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 9> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -71,6 +71,7 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
+        OnMessageEntry<Self>(WM_RUN_UPDATER, &Self::OnRunUpdater),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Then the members: the pages' controls, device changes, the profile manager's requests, the

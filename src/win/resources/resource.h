@@ -6,3 +6,7 @@
 #define IDB_PANEL_THUMB 184
 
 #define RAVIX_WINDOW_CLASS L"RK204-VelmarGMClass"
+
+// The LED colour dialog and the help panel: templates without controls, filled at run time.
+#define IDD_SELECT_COLOR 190
+#define IDD_HELP_DIALOG 721
