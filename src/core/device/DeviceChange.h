@@ -39,4 +39,34 @@ struct DeviceChangeResponse {
 
 DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered);
 
+// A burst of broadcasts, answered as one change.
+struct SettledDeviceChange {
+    DeviceChange last = DeviceChange::Ignore;  // the final state the burst left
+    bool arrived = false;                      // the mouse arrived at some point of it
+};
+
+// Gathers the broadcasts of one plug-in or unplug (or of several in quick succession). The burst is
+// answered once no broadcast has come for kSettleMs, and at the latest kLongestWaitMs after its first
+// broadcast, so that a stream of broadcasts cannot hold the answer back. Times are a millisecond
+// tick count that may wrap.
+class DeviceChangeSettler {
+public:
+    static constexpr std::uint32_t kSettleMs = 400;
+    static constexpr std::uint32_t kLongestWaitMs = 1000;
+
+    // Takes a broadcast that came at `nowMs`; gives the time from now at which the burst is due.
+    std::uint32_t Add(DeviceChange change, std::uint32_t nowMs);
+    // Ends the burst and gives it; Ignore when nothing was gathered.
+    SettledDeviceChange Take();
+
+private:
+    std::optional<std::uint32_t> m_firstMs;
+    SettledDeviceChange m_burst;
+};
+
+// The answer to a settled burst, by the state it left: a mouse found is connected (with the connect
+// sequence and the detected notice when it arrived or was not connected before); no mouse gives the
+// not-detected notice, and hides the window only when the last change was an arrival.
+DeviceChangeResponse RespondToSettledChange(SettledDeviceChange change, bool discovered, bool wasConnected);
+
 }  // namespace ravix

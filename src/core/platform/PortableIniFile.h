@@ -33,6 +33,7 @@ public:
     bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override;
     bool DeleteSection(const std::wstring& path, const std::wstring& section) override;
+    int LastWriteError() const override { return lastWriteError_; }
 
 private:
     struct ParsedFile;
@@ -41,8 +42,12 @@ private:
     // false when the file cannot be read.
     bool Read(const std::wstring& path, const std::function<void(const IniDocument&)>& read) const;
 
+    // True for 0; otherwise keeps the error code for LastWriteError.
+    bool Succeeded(int error);
+
     mutable std::mutex mutex_;
     mutable std::unique_ptr<ParsedFile> last_;
+    int lastWriteError_ = 0;
 };
 
 }  // namespace ravix

@@ -51,6 +51,7 @@ std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path,
     switch (contents.status) {
         case FileContents::Status::Missing:
             return std::vector<std::uint8_t>{0xFF, 0xFE};
+        case FileContents::Status::NotRegular:
         case FileContents::Status::TooLarge:
         case FileContents::Status::Unreadable:
             return std::nullopt;
