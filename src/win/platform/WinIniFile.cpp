@@ -9,6 +9,7 @@
 #include "core/platform/IniDocument.h"
 #include "core/platform/PortableIniFile.h"
 #include "core/platform/TextCodecs.h"
+#include "win/platform/WinBinaryFiles.h"
 
 namespace ravix::win {
 namespace {
@@ -66,21 +67,20 @@ std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path,
 }
 
 // Runs `change` (one private-profile write) on a copy beside the file, then puts the copy in the
-// file's place in one step.
+// file's place in one step. 0, or the system's error code.
 template <typename Change>
-bool ChangeThroughCopy(const std::wstring& path, std::wstring_view text, Change change) {
+int ChangeThroughCopy(const std::wstring& path, std::wstring_view text, Change change) {
     const auto bytes = StartingBytes(path, text);
-    if (!bytes) return false;
-    const std::wstring copy = path + L".writing";
-    if (ReplaceFileAtomically(copy, *bytes) != 0) return false;
-    const bool changed = change(copy.c_str()) != FALSE;
+    if (!bytes) return ERROR_ACCESS_DENIED;  // a file that cannot be read is never rewritten
+    const std::wstring copy = path + std::wstring(kAtomicWriteSuffix);
+    if (const int error = WinReplaceFile(copy, *bytes); error != 0) return error;
+    int error = change(copy.c_str()) != FALSE ? 0 : static_cast<int>(GetLastError());
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flushes the system's cache
-    if (!changed ||
-        !MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(copy.c_str());
-        return false;
-    }
-    return true;
+    if (error == 0 &&
+        !MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = static_cast<int>(GetLastError());
+    if (error != 0) DeleteFileW(copy.c_str());
+    return error;
 }
 
 }  // namespace
@@ -145,9 +145,9 @@ bool WinIniFile::WriteString(const std::wstring& path, const std::wstring& secti
                              const std::wstring& value) {
     if (!IsStorableIniSection(section) || !IsStorableIniKey(key)) return false;
     const std::wstring stored = StorableIniValue(value);
-    return ChangeThroughCopy(path, section + key + stored, [&](const wchar_t* copy) {
+    return Succeeded(ChangeThroughCopy(path, section + key + stored, [&](const wchar_t* copy) {
         return WritePrivateProfileStringW(section.c_str(), key.c_str(), stored.c_str(), copy);
-    });
+    }));
 }
 
 bool WinIniFile::DeleteSection(const std::wstring& path, const std::wstring& section) {
@@ -155,9 +155,14 @@ bool WinIniFile::DeleteSection(const std::wstring& path, const std::wstring& sec
     const bool present = std::any_of(names.begin(), names.end(),
                                      [&](const std::wstring& name) { return IniNamesEqual(name, section); });
     if (!present) return true;
-    return ChangeThroughCopy(path, L"", [&](const wchar_t* copy) {
+    return Succeeded(ChangeThroughCopy(path, L"", [&](const wchar_t* copy) {
         return WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, copy);
-    });
+    }));
+}
+
+bool WinIniFile::Succeeded(int error) {
+    if (error != 0) m_lastWriteError = error;
+    return error == 0;
 }
 
 }  // namespace ravix::win
