@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
 #include "core/keys/KeyCode.h"
 #include "core/keys/KeyNames.h"
 #include "core/keys/KeyTranslation.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../conformance/KeyboardLayoutConformance.h"
+#include "tests/conformance/KeyboardLayoutConformance.h"
 #include "win/keys/Win32KeyboardLayout.h"
 
 namespace ravix {

@@ -16,12 +16,12 @@
 #include "core/store/FactoryFiles.h"
 #include "sim/SimulatedBus.h"
 #include "sim/SimulatedMouse.h"
-#include "tests/core/support/FakeClock.h"
-#include "tests/core/support/TransferOutline.h"
-#include "tests/fakes/RecordingNotifier.h"
-#include "tests/fakes/RecordingPointerSettings.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakeNotifier.h"
+#include "tests/fakes/FakePointerSettings.h"
 #include "tests/fakes/ScriptedFileDialogs.h"
 #include "core/editor/ButtonBoxes.h"
+#include "tests/fakes/TransferOutline.h"
 #include "win/app/Messages.h"
 #include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
@@ -102,8 +102,8 @@ protected:
     std::filesystem::path folder;
     PortableBinaryFiles files;
     WinIniFile ini;
-    RecordingNotifier notifier;
-    RecordingPointerSettings pointer;
+    FakeNotifier notifier;
+    FakePointerSettings pointer;
     ScriptedFileDialogs dialogs;
     SimulatedMouse mouse;
     SimulatedBus bus{mouse};

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
 #include "core/store/ProfileSettings.h"
-#include "tests/fakes/RecordingNotifier.h"
+#include "tests/fakes/FakeNotifier.h"
 #include "win/editor/WinPointerSettings.h"
 #include "win/platform/WinNotifier.h"
 #include "win/store/WinProfileFileDialogs.h"
@@ -74,7 +74,7 @@ TEST(WinPointerSettings, AppliesTheFourSettingsToTheSystem) {
     settings.wheelScrollLines = 9;
     settings.doubleClickSpeed = 11;
     WinPointerSettings pointer;
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     ApplyPointerSettings(settings, pointer, notifier);
     EXPECT_TRUE(notifier.messages.empty());
 

@@ -2,26 +2,17 @@
 
 #include <array>
 
+#include "core/skin/SkinCatalogue.h"
+
 namespace ravix {
 
 namespace {
 
-constexpr std::array<ClientRect, 8> kFrontOverlays = {{{335, 96, 429, 158},
-                                                       {509, 97, 603, 159},
-                                                       {467, 159, 603, 184},
-                                                       {334, 145, 477, 170},
-                                                       {334, 169, 477, 194},
-                                                       {467, 215, 603, 240},
-                                                       {334, 220, 399, 245},
-                                                       {333, 257, 404, 282}}};
-constexpr std::array<ClientRect, 8> kSideOverlays = {{{360, 84, 467, 109},
-                                                      {471, 92, 573, 150},
-                                                      {501, 170, 574, 195},
-                                                      {359, 159, 500, 184},
-                                                      {360, 186, 514, 211},
-                                                      {523, 250, 572, 275},
-                                                      {357, 219, 475, 244},
-                                                      {359, 265, 479, 290}}};
+// Where the button overlays lie over the picture, buttons 1..8; their sizes are the skin's.
+constexpr std::array<ClientPoint, 8> kFrontOverlayPlaces = {
+    {{335, 96}, {509, 97}, {467, 159}, {334, 145}, {334, 169}, {467, 215}, {334, 220}, {333, 257}}};
+constexpr std::array<ClientPoint, 8> kSideOverlayPlaces = {
+    {{360, 84}, {471, 92}, {501, 170}, {359, 159}, {360, 186}, {523, 250}, {357, 219}, {359, 265}}};
 
 bool IsMouseButton(int button) {
     return button >= 1 && button <= 8;
@@ -39,8 +30,10 @@ ClientPoint MousePictureOrigin(MouseView view) {
 
 ClientRect MouseOverlayRect(MouseView view, int button) {
     if (!IsMouseButton(button)) return {};
-    const auto& overlays = view == MouseView::Front ? kFrontOverlays : kSideOverlays;
-    return overlays[static_cast<std::size_t>(button - 1)];
+    const auto& places = view == MouseView::Front ? kFrontOverlayPlaces : kSideOverlayPlaces;
+    const ClientPoint at = places[static_cast<std::size_t>(button - 1)];
+    const SkinImageSize size = SkinImageSizeOf(MouseOverlayImageName(view, button, ImageState::Normal));
+    return {at.x, at.y, at.x + size.width, at.y + size.height};
 }
 
 std::wstring MouseOverlayImageName(MouseView view, int button, ImageState state) {

@@ -1,6 +1,5 @@
 #include "core/skin/SkinCatalogue.h"
 
-#include "core/editor/MousePicture.h"
 #include "core/skin/SkinPaths.h"
 
 namespace ravix {
@@ -19,19 +18,29 @@ void AddStates(std::vector<SkinImageSize>& list, const wchar_t* base, int width,
     if (withLeave) list.push_back({StateImageName(base, ImageState::Leave), width, height});
 }
 
-// The button overlays of the mouse picture take the sizes of their places in the main window.
+struct OverlaySize {
+    int width, height;
+};
+
+// The button overlays of the mouse picture, buttons 1..8; the main window places them over the
+// picture of their view.
+constexpr OverlaySize kFrontOverlays[8] = {{94, 62},  {94, 62},  {136, 25}, {143, 25},
+                                           {143, 25}, {136, 25}, {65, 25},  {71, 25}};
+constexpr OverlaySize kSideOverlays[8] = {{107, 25}, {102, 58}, {73, 25},  {141, 25},
+                                          {154, 25}, {49, 25},  {118, 25}, {120, 25}};
+
 void AddOverlays(std::vector<SkinImageSize>& list) {
     for (int k = 1; k <= 8; ++k) {
-        const ClientRect f = MouseOverlayRect(MouseView::Front, k);
-        const ClientRect s = MouseOverlayRect(MouseView::Side, k);
-        AddStates(list, (L"/Mouse/Front/F-" + std::to_wstring(k)).c_str(), f.Width(), f.Height());
-        AddStates(list, (L"/Mouse/Side/S-" + std::to_wstring(k)).c_str(), s.Width(), s.Height());
+        const OverlaySize& f = kFrontOverlays[k - 1];
+        const OverlaySize& s = kSideOverlays[k - 1];
+        AddStates(list, (L"/Mouse/Front/F-" + std::to_wstring(k)).c_str(), f.width, f.height);
+        AddStates(list, (L"/Mouse/Side/S-" + std::to_wstring(k)).c_str(), s.width, s.height);
     }
     // The back view of the wheel's up and down movements has no place of its own in the layout;
     // its overlays match the front view's.
     for (int k : {4, 5}) {
-        const ClientRect f = MouseOverlayRect(MouseView::Front, k);
-        AddStates(list, (L"/Mouse/Back/B-" + std::to_wstring(k)).c_str(), f.Width(), f.Height());
+        const OverlaySize& f = kFrontOverlays[k - 1];
+        AddStates(list, (L"/Mouse/Back/B-" + std::to_wstring(k)).c_str(), f.width, f.height);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/device/CommandProtocol.h"
 #include "core/store/DeviceImageBuild.h"
+#include "core/store/ProfilePointerSettings.h"
 #include "core/store/SettingsRanges.h"
 
 namespace ravix {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/device/DeviceLink.h"
-#include "core/editor/PointerSettings.h"
+#include "core/platform/PointerSettings.h"
 #include "core/platform/Clock.h"
 #include "core/store/DeviceImage.h"
 #include "core/store/ProfileFiles.h"

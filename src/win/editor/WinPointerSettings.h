@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/editor/PointerSettings.h"
+#include "core/platform/PointerSettings.h"
 
 namespace ravix::win {
 

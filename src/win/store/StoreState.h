@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/app/ApplicationSettings.h"
-#include "core/editor/PointerSettings.h"
+#include "core/platform/PointerSettings.h"
 #include "core/platform/BinaryFiles.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/Notifier.h"

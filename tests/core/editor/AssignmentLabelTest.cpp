@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "../ProfileFolder.h"
+#include "tests/fakes/ProfileFolder.h"
 #include "core/editor/ButtonAssignment.h"
 #include "core/editor/ButtonLabels.h"
 #include "core/keys/UsKeyboardLayout.h"

@@ -3,9 +3,9 @@
 #include <memory>
 #include <vector>
 
-#include "../../conformance/KeyboardLayoutConformance.h"
 #include "core/keys/KeyNames.h"
 #include "core/keys/UsKeyboardLayout.h"
+#include "tests/conformance/KeyboardLayoutConformance.h"
 
 namespace ravix {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "MacroLibraryFixture.h"
 #include "core/macros/MacroLibrary.h"
+#include "tests/fakes/MacroLibraryFixture.h"
 
 namespace ravix {
 namespace {

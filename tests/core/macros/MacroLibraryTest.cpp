@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "MacroLibraryFixture.h"
 #include "core/macros/MacroLibrary.h"
+#include "tests/fakes/MacroLibraryFixture.h"
 
 namespace ravix {
 namespace {

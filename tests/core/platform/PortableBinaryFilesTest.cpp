@@ -1,5 +1,5 @@
 // The conformance suite of the BinaryFiles port against the portable implementation.
-#include "../../conformance/BinaryFilesConformance.h"
+#include "tests/conformance/BinaryFilesConformance.h"
 
 INSTANTIATE_TEST_SUITE_P(Portable, BinaryFilesConformance,
                          ::testing::Values(BinaryFilesImplementation{

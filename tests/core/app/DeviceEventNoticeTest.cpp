@@ -8,7 +8,7 @@
 #include "core/app/DeviceEventNotice.h"
 #include "core/device/Discovery.h"
 #include "sim/SimulatedBus.h"
-#include "support/FakeClock.h"
+#include "tests/fakes/FakeClock.h"
 
 namespace ravix {
 namespace {

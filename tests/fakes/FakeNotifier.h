@@ -8,7 +8,7 @@
 namespace ravix {
 
 // Keeps every message box the code under test would have shown.
-class RecordingNotifier final : public Notifier {
+class FakeNotifier final : public Notifier {
 public:
     struct Message {
         std::wstring text, caption;

@@ -10,7 +10,7 @@
 #include "core/device/EventReport.h"
 #include "sim/SimulatedBus.h"
 #include "sim/SimulatedMouse.h"
-#include "support/FakeClock.h"
+#include "tests/fakes/FakeClock.h"
 
 namespace ravix {
 namespace {

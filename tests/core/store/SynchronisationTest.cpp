@@ -3,14 +3,14 @@
 
 #include <sstream>
 
-#include "../fakes/RecordingPointerSettings.h"
-#include "ProfileFolder.h"
 #include "core/device/Discovery.h"
 #include "core/store/DeviceImageBuild.h"
 #include "core/store/Synchronisation.h"
 #include "sim/SimulatedBus.h"
-#include "support/FakeClock.h"
-#include "support/TransferOutline.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakePointerSettings.h"
+#include "tests/fakes/ProfileFolder.h"
+#include "tests/fakes/TransferOutline.h"
 
 namespace ravix {
 namespace {
@@ -71,7 +71,7 @@ protected:
     DeviceLink link;
     FakeClock fakeClock;
     TracingClock clock{fakeClock, mouse.Log()};
-    RecordingPointerSettings pointer;
+    FakePointerSettings pointer;
     std::optional<ProfileFilePorts> ports;
     ProfileFileState state;
     ProfileText text;

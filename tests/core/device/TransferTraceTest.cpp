@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/device/TransferTrace.h"
-#include "support/FakeClock.h"
-#include "support/FakeCommandChannel.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakeCommandChannel.h"
 
 namespace ravix {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "core/device/CommandProtocol.h"
 #include "core/device/TransferTrace.h"
-#include "support/FakeClock.h"
-#include "support/FakeCommandChannel.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/FakeCommandChannel.h"
 
 namespace ravix {
 namespace {

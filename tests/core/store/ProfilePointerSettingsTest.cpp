@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../fakes/RecordingNotifier.h"
-#include "../fakes/RecordingPointerSettings.h"
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
+#include "tests/fakes/FakeNotifier.h"
+#include "tests/fakes/FakePointerSettings.h"
 
 namespace ravix {
 namespace {
@@ -17,8 +17,8 @@ ProfileSettings PointerProfile() {
 }
 
 TEST(ApplyPointerSettings, FourCallsInOrder) {
-    RecordingPointerSettings pointer;
-    RecordingNotifier notifier;
+    FakePointerSettings pointer;
+    FakeNotifier notifier;
     ApplyPointerSettings(PointerProfile(), pointer, notifier);
     EXPECT_EQ(pointer.calls, (std::vector<std::string>{"SETMOUSE 6 10 1", "SETMOUSESPEED 12",
                                                        "SETWHEELSCROLLLINES 3", "SETDOUBLECLICKTIME 200"}));
@@ -30,20 +30,20 @@ TEST(ApplyPointerSettings, PrecisionOffAndOneScreenScrolling) {
     settings.enhancePointerPrecision = 2;  // anything but 1 is off
     settings.wheelScrollsScreen = 1;
     settings.wheelScrollLines = 0;  // ignored while scrolling by screens
-    RecordingPointerSettings pointer;
-    RecordingNotifier notifier;
+    FakePointerSettings pointer;
+    FakeNotifier notifier;
     ApplyPointerSettings(settings, pointer, notifier);
     EXPECT_EQ(pointer.calls[0], "SETMOUSE 0 0 0");
     EXPECT_EQ(pointer.calls[2], "SETWHEELSCROLLLINES 4294967295");
 }
 
 TEST(ApplyPointerSettings, EachFailureWarnsAndTheRestStillApply) {
-    RecordingPointerSettings pointer;
+    FakePointerSettings pointer;
     pointer.refuse = {"SETMOUSE", "SETWHEELSCROLLLINES", "SETDOUBLECLICKTIME"};
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     ApplyPointerSettings(PointerProfile(), pointer, notifier);
     EXPECT_EQ(pointer.calls.size(), 4u);
-    EXPECT_EQ(notifier.messages, (std::vector<RecordingNotifier::Message>{
+    EXPECT_EQ(notifier.messages, (std::vector<FakeNotifier::Message>{
                                      {L"SETMOUSE failed.", L"Warning"},
                                      {L"SETWHEELSCROLLLINES failed.", L"Warning"},
                                      {L"SPI_SETDOUBLECLICKTIME failed.", L"Warning"},

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "../conformance/IniFileConformance.h"
 #include "core/platform/IniDocument.h"
 #include "core/platform/PortableIniFile.h"
+#include "tests/conformance/IniFileConformance.h"
 
 INSTANTIATE_TEST_SUITE_P(Portable, IniFileConformance,
                          ::testing::Values(IniFileImplementation{

@@ -4,13 +4,13 @@
 #include <set>
 #include <sstream>
 
-#include "ProfileFolder.h"
 #include "cli/CliCommand.h"
 #include "cli/ProfileDescription.h"
 #include "core/store/DeviceImageBuild.h"
 #include "core/store/FactoryFiles.h"
 #include "core/store/Synchronisation.h"
-#include "support/FakeClock.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/ProfileFolder.h"
 
 namespace ravix {
 namespace {

@@ -1,16 +1,16 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "../fakes/ScriptedFileDialogs.h"
-#include "ProfileFolder.h"
 #include "core/store/ProfileFiles.h"
+#include "tests/fakes/ProfileFolder.h"
+#include "tests/fakes/ScriptedFileDialogs.h"
 
 namespace ravix {
 namespace {
 
 using ProfileFiles = ProfileFolder;
 
-const RecordingNotifier::Message kMissing{L"Config file is not exist.", L"Velmar Ravix Driver"};
+const FakeNotifier::Message kMissing{L"Config file is not exist.", L"Velmar Ravix Driver"};
 
 TEST_F(ProfileFiles, CurrentProfileIsTheListPositionOfItsName) {
     for (std::uint8_t i = 0; i < 3; ++i)
@@ -202,7 +202,7 @@ TEST_F(ProfileFiles, ForeignValuesAreBroughtIntoRangeAndNamedOnce) {
     const std::wstring corrected = L"Values in \"" + Path(L"config0.bin") +
                                    L"\" were outside their ranges and have been corrected: report rate, DPI "
                                    L"stage 1, DPI stage 2, lighting effect, angle snap, button 3.";
-    EXPECT_EQ(notifier_.messages, (std::vector<RecordingNotifier::Message>{{corrected, L"Velmar Ravix Driver"}}));
+    EXPECT_EQ(notifier_.messages, (std::vector<FakeNotifier::Message>{{corrected, L"Velmar Ravix Driver"}}));
     // The file itself is left as it is until the next Save; reloading it does not say it again.
     EXPECT_EQ(Contents(L"config0.bin")[1 + 5], 0xBB);
     ASSERT_TRUE(LoadCurrentProfile(Ports(), state, settings));
@@ -260,7 +260,7 @@ TEST_F(ProfileFiles, FailedWriteShowsTheErrorCode) {
     EXPECT_FALSE(
         SaveCurrentProfile({Path(L"Velmar Ravix Driver.exe"), ini_, locked, notifier_}, state, Marked(1)));
     EXPECT_EQ(notifier_.messages,
-              (std::vector<RecordingNotifier::Message>{{L"Error Code is: 32 \n", L"NULL ==fp "}}));
+              (std::vector<FakeNotifier::Message>{{L"Error Code is: 32 \n", L"NULL ==fp "}}));
     EXPECT_EQ(Contents(L"config0.bin")[kMarkerByte], 0x10);  // unchanged
 }
 

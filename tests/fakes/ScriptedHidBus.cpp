@@ -1,4 +1,4 @@
-#include "ScriptedHidBus.h"
+#include "tests/fakes/ScriptedHidBus.h"
 
 namespace ravix::testing_support {
 namespace {

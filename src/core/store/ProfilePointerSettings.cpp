@@ -1,4 +1,4 @@
-#include "core/editor/PointerSettings.h"
+#include "core/store/ProfilePointerSettings.h"
 
 #include <algorithm>
 

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/PointerSettings.h"
+#include "core/platform/PointerSettings.h"
 
 namespace ravix {
 
 // Records each pointer setting as "NAME value..." in call order; the names in `refuse` fail.
-class RecordingPointerSettings final : public PointerSettings {
+class FakePointerSettings final : public PointerSettings {
 public:
     bool SetMouse(int threshold1, int threshold2, int acceleration) override {
         return Record("SETMOUSE " + std::to_string(threshold1) + " " + std::to_string(threshold2) + " " +

@@ -7,11 +7,11 @@
 #include <filesystem>
 #include <string>
 
-#include "../fakes/RecordingNotifier.h"
 #include "core/platform/BinaryFiles.h"
 #include "core/platform/PortableIniFile.h"
 #include "core/store/FactoryFiles.h"
 #include "core/store/ProfileFiles.h"
+#include "tests/fakes/FakeNotifier.h"
 
 namespace ravix {
 
@@ -80,7 +80,7 @@ protected:
     std::filesystem::path folder_;
     PortableIniFile ini_;
     PortableBinaryFiles files_;
-    RecordingNotifier notifier_;
+    FakeNotifier notifier_;
 };
 
 }  // namespace ravix

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/CliCommand.h"
-#include "support/FakeClock.h"
-#include "support/ScriptedHidBus.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/ScriptedHidBus.h"
 
 namespace ravix {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "FakeCommandChannel.h"
 #include "core/device/Discovery.h"
 #include "core/device/HidBus.h"
+#include "tests/fakes/FakeCommandChannel.h"
 
 namespace ravix::testing_support {
 

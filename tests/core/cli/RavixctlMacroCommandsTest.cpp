@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/CliCommand.h"
-#include "macros/MacroLibraryFixture.h"
-#include "support/FakeClock.h"
+#include "tests/fakes/FakeClock.h"
+#include "tests/fakes/MacroLibraryFixture.h"
 
 namespace ravix {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/device/Discovery.h"
-#include "support/ScriptedHidBus.h"
+#include "tests/fakes/ScriptedHidBus.h"
 
 namespace ravix {
 namespace {
