@@ -6,6 +6,7 @@
 #include "core/keys/KeyCodeTable.h"
 #include "core/keys/KeyNames.h"
 #include "core/store/FactoryFiles.h"
+#include "core/store/ProfilePointerSettings.h"
 
 namespace ravix {
 namespace {
@@ -111,9 +112,9 @@ std::vector<std::wstring> BringIntoRange(ProfileSettings& s) {
     c.Clamp(s.breathingPeriod, 1, 5, L"Breathing period");
     c.Clamp(s.spectrumPeriod, 1, 5, L"Spectrum Cycle period");
     c.Clamp(s.wheelScrollsScreen, 0, 1, L"scroll mode");
-    c.Clamp(s.pointerSpeed, 1, 11, L"pointer speed");
-    c.Clamp(s.wheelScrollLines, 1, 100, L"scroll lines");
-    c.Clamp(s.doubleClickSpeed, 1, 11, L"double-click speed");
+    c.Clamp(s.pointerSpeed, kLowestDialPosition, kHighestDialPosition, L"pointer speed");
+    c.Clamp(s.wheelScrollLines, 1, kMostWheelScrollLines, L"scroll lines");
+    c.Clamp(s.doubleClickSpeed, kLowestDialPosition, kHighestDialPosition, L"double-click speed");
     c.Clamp(s.angleSnap, 1, 10, L"angle snap");
     c.Clamp(s.xSensitivity, 1, 10, L"X sensitivity");
     c.Clamp(s.ySensitivity, 1, 10, L"Y sensitivity");
