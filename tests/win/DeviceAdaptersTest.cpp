@@ -14,7 +14,7 @@
 #include "core/device/Discovery.h"
 #include "sim/SimulatedBus.h"
 #include "sim/SimulatedMouse.h"
-#include "win/device/DeviceBackend.h"
+#include "win/app/DeviceBackend.h"
 #include "win/device/WinHidBus.h"
 
 namespace ravix::win {

@@ -2,6 +2,17 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
+
+#include "core/platform/BinaryFiles.h"
+#include "tests/fakes/FakeNotifier.h"
+#include "tests/fakes/FakePointerSettings.h"
+#include "tests/fakes/ScriptedFileDialogs.h"
+#include "win/app/ModulePath.h"
+#include "win/app/ProgramPorts.h"
+#include "win/platform/WinIniFile.h"
+
 namespace ravix::win::test_support {
 
 // Registers the main window's class once per test process, as the application object does at
@@ -16,5 +27,20 @@ inline bool RegisterMainWindowClassOnce() {
     }();
     return registered;
 }
+
+// The ports of a main window made in a test: the test's bus and clock, the system's profile files
+// beside the given executable, and fakes that keep message boxes, pointer settings and file
+// dialogs to themselves.
+struct TestPorts {
+    TestPorts(HidBus& bus, Clock& clock, std::wstring executablePath = ExecutablePath())
+        : ports{bus, clock, ini, files, notifier, pointer, dialogs, std::move(executablePath)} {}
+
+    WinIniFile ini;
+    PortableBinaryFiles files;
+    FakeNotifier notifier;
+    FakePointerSettings pointer;
+    ScriptedFileDialogs dialogs;
+    ProgramPorts ports;
+};
 
 }  // namespace ravix::win::test_support

@@ -88,8 +88,6 @@ class MainWindowDevice : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
-        state.hidBus = &bus;
-        state.clock = &clock;
     }
     void TearDown() override {
         if (hwnd && IsWindow(hwnd)) {
@@ -126,8 +124,9 @@ protected:
     SimulatedBus simulated{mouse};
     SearchCountingBus bus{simulated};
     WinClock clock;
+    test_support::TestPorts ports{bus, clock};
     ProgramState state;
-    CVarnixDlg window{state};
+    CVarnixDlg window{state, ports.ports};
     HWND hwnd = nullptr;
     std::vector<Notice> notices;
 };
@@ -408,8 +407,8 @@ TEST_F(MainWindowDevice, BroadcastsOfOnePlugInAreAnsweredOnce) {
 }
 
 TEST_F(MainWindowDevice, TheMousesButtonsReachTheWindowAsNotices) {
-    state.simulatedMouse = &mouse;
-    state.simulatedBus = &simulated;
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
     Open();
     ASSERT_TRUE(state.deviceLink.connected);
     mouse.Log().Clear();
@@ -430,8 +429,8 @@ TEST_F(MainWindowDevice, TheMousesButtonsReachTheWindowAsNotices) {
 TEST_F(MainWindowDevice, SimulationCommandsNeedTheSimulatedMouseAndAKnownCommand) {
     Open();
     EXPECT_FALSE(SendSimulationCommand(hwnd, "dpi")) << "not started with --simulate";
-    state.simulatedMouse = &mouse;
-    state.simulatedBus = &simulated;
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
     for (const char* command : {"", "DPI", "macro", "macro 0", "macro 256", "macro 3x", "plug me"})
         EXPECT_FALSE(SendSimulationCommand(hwnd, command)) << command;
     COPYDATASTRUCT otherSender{0x1234, 3, const_cast<char*>("dpi")};
@@ -439,8 +438,8 @@ TEST_F(MainWindowDevice, SimulationCommandsNeedTheSimulatedMouseAndAKnownCommand
 }
 
 TEST_F(MainWindowDevice, UnplugThenPlugShowsOneNoticeEachAndConnectsOnce) {
-    state.simulatedMouse = &mouse;
-    state.simulatedBus = &simulated;
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
     Open();
     mouse.Log().Clear();
     ASSERT_TRUE(SendSimulationCommand(hwnd, "unplug"));

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "MainWindowClass.h"
+#include "sim/SimulatedBus.h"
+#include "sim/SimulatedMouse.h"
 #include "win/app/Messages.h"
 #include "win/app/VarnixDlg.h"
+#include "win/device/WinClock.h"
 
 namespace ravix::win {
 namespace {
@@ -12,6 +15,7 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
+        bus.Unplug();
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
     }
@@ -19,7 +23,12 @@ protected:
         if (IsWindow(hwnd)) DestroyWindow(hwnd);
     }
 
-    CVarnixDlg window;
+    SimulatedMouse mouse;
+    SimulatedBus bus{mouse};
+    WinClock clock;
+    test_support::TestPorts ports{bus, clock};
+    ProgramState state;
+    CVarnixDlg window{state, ports.ports};
     HWND hwnd = nullptr;
 };
 

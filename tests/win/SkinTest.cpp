@@ -19,7 +19,7 @@
 namespace ravix::win {
 namespace {
 
-struct RecordingNotifier final : Notifier {
+struct FakeNotifier final : Notifier {
     std::vector<std::pair<std::wstring, std::wstring>> shown;
     void ShowMessage(const std::wstring& text, const std::wstring& caption) override {
         shown.emplace_back(text, caption);
@@ -119,7 +119,7 @@ TEST_F(SkinTest, DecodedPicturesAreKeptForTheRunButFailuresAreNot) {
 }
 
 TEST_F(SkinTest, FailuresAreReportedWithTheirMessages) {
-    RecordingNotifier notifier;
+    FakeNotifier notifier;
     Canvas canvas(1, 1, 0);
     EXPECT_FALSE(LoadPng(notifier, canvas.dc, TempFile(L"missing.png"), 0, 0));
     EXPECT_FALSE(LoadPng(notifier, canvas.dc, TempFile(L"missing.png"), 0, 0));

@@ -21,6 +21,11 @@ double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+class NoMessages final : public ravix::Notifier {
+public:
+    void ShowMessage(const std::wstring&, const std::wstring&) override {}
+};
+
 // The main window's whole picture with Button Assignment, X/Y Sensitivity and DPI Setting
 // expanded, through the off-screen surface the window paints with; the best of ten repaints
 // after a first one that decodes the pictures.
@@ -30,11 +35,16 @@ double FullRepaintMs(HDC dc, const std::wstring& skinFolder) {
          {ravix::Section::ButtonAssignment, ravix::Section::Sensitivity, ravix::Section::Dpi})
         state.layout.expanded[static_cast<std::size_t>(section)] = true;
     const ravix::MainWindowLayout layout = ravix::LayOutMainWindow(state.layout, ravix::CatalogueBodyHeights());
-    const ravix::TextCatalogue texts = ravix::TextCatalogueFor(ravix::Language::English);
-    const std::array<std::wstring, 8> labels = texts.buttonNames;
+    ravix::win::WindowLook look{ravix::Language::English, ravix::TextCatalogueFor(ravix::Language::English),
+                                nullptr, skinFolder};
+    ravix::ProfileSettings settings{};
+    ravix::ProfileText text;
+    text.labels = look.texts.buttonNames;
+    NoMessages notifier;
+    ravix::win::PageContext context{nullptr, state, settings, text, look, notifier};
+    const ravix::win::SectionPages pages = ravix::win::MakeSectionPages(context);
     const HBITMAP background = ravix::win::LoadWindowBackground(nullptr, skinFolder + L"/main.png");
-    const ravix::win::MainWindowPicture picture{skinFolder, background, state, layout, {}, texts, labels, nullptr,
-                                                RGB(0, 255, 0)};
+    const ravix::win::MainWindowPicture picture{look, background, state, layout, {}, RGB(0, 255, 0), pages};
     const RECT client{0, 0, 1000, 640};
     double best = 1e9;
     for (int run = 0; run <= 10; ++run) {

@@ -115,6 +115,19 @@ std::vector<PressAction> DispatchPress(ClientPoint point, const MainWindowState&
     return actions;
 }
 
+std::optional<Section> PageSectionOf(const PressAction& action) {
+    switch (action.kind) {
+        case PressKind::BodyControls:
+        case PressKind::BodySliders:
+            return action.section;
+        case PressKind::ButtonBox:
+        case PressKind::CloseButtonLists:
+            return Section::ButtonAssignment;
+        default:
+            return std::nullopt;
+    }
+}
+
 MainWindowState ResetWindowState(const MainWindowState& state) {
     MainWindowState reset;
     reset.helpWindowOpen = state.helpWindowOpen;

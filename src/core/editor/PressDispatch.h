@@ -51,6 +51,10 @@ struct PressAction {
 std::vector<PressAction> DispatchPress(ClientPoint point, const MainWindowState& state,
                                        const MainWindowLayout& layout);
 
+// The section whose page answers the action: the body steps name theirs, and the button boxes and
+// their lists are Button Assignment's. None for the window's own actions.
+std::optional<Section> PageSectionOf(const PressAction& action);
+
 // The window-side part of Reset: every list closed, every section collapsed, the right panel's
 // top view and the front view of the mouse. The help window and the profile manager stay.
 MainWindowState ResetWindowState(const MainWindowState& state);

@@ -6,9 +6,8 @@
 #include "core/app/ProgramSwitches.h"
 #include "win/app/CommandLine.h"
 #include "win/app/ProgramState.h"
+#include "win/app/ProgramWiring.h"
 #include "win/app/VarnixDlg.h"
-#include "win/device/DeviceBackend.h"
-#include "win/device/FileTransferSink.h"
 #include "win/resources/resource.h"
 
 namespace ravix::win {
@@ -35,28 +34,16 @@ BOOL CVarnixApp::InitInstance() {
     Gdiplus::GdiplusStartupInput gdiplusInput;
     Gdiplus::GdiplusStartup(&m_gdiplusToken, &gdiplusInput, nullptr);
 
-    // The mouse the program talks to: the machine's, or the simulated one of --simulate.
-    const ProgramSwitches switches = ParseProgramSwitches(CommandLineArguments());
-    DeviceBackend device(switches);
-    std::unique_ptr<FileTransferSink> noticeFile;
-    if (switches.noticeFile) noticeFile = std::make_unique<FileTransferSink>(*switches.noticeFile);
-    ProgramState& state = ProgramState::Process();
-    state.hidBus = &device.Bus();
-    state.clock = &device.DeviceClock();
-    state.simulatedMouse = device.Mouse();
-    state.simulatedBus = device.MouseBus();
-    state.noticeLog = noticeFile.get();
+    // The one place the program is wired: the machine's mouse or the simulated one of --simulate,
+    // and the system's side of every other port.
+    ProgramWiring wiring(ParseProgramSwitches(CommandLineArguments()));
+    ProgramState state;
     {
-        CVarnixDlg mainWindow;
+        CVarnixDlg mainWindow(state, wiring.Ports());
         m_pMainWnd = &mainWindow;
         mainWindow.DoModal();
         m_pMainWnd = nullptr;
     }
-    state.hidBus = nullptr;
-    state.clock = nullptr;
-    state.simulatedMouse = nullptr;
-    state.simulatedBus = nullptr;
-    state.noticeLog = nullptr;
     return FALSE;
 }
 

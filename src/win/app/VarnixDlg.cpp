@@ -2,20 +2,19 @@
 
 #include <array>
 
+#include "core/app/ModulePaths.h"
 #include "win/app/Messages.h"
-#include "win/app/ProgramState.h"
 #include "win/framework/App.h"
 #include "win/framework/MessageMap.h"
 #include "win/resources/resource.h"
+#include "win/skin/SkinBitmaps.h"
+#include "win/skin/SkinImages.h"
 
 namespace ravix::win {
 namespace {
 
 constexpr wchar_t kInstanceMutexName[] = L"MGRK204-VelmarMutex";
 constexpr wchar_t kWindowTitle[] = L"Velmar Ravix Driver";
-// The Button Assignment page's second-level lists and the buttons' lists of functions.
-constexpr UINT kFirstListId = 35;
-constexpr UINT kLastListId = 48;
 
 // One copy of the program at a time: a second copy ends at once, showing nothing and leaving the
 // first one as it is. The mutex is never released; it lives as long as the process, which may
@@ -29,40 +28,47 @@ void EnforceSingleInstance() {
 
 }  // namespace
 
-CVarnixDlg::CVarnixDlg() : CVarnixDlg(ProgramState::Process()) {}
-
-CVarnixDlg::CVarnixDlg(ProgramState& state) : CDialog(IDD_VARNIX_DIALOG), m_state(state) {
+CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
+    : CDialog(IDD_VARNIX_DIALOG),
+      m_state(state),
+      m_ports(ports),
+      m_mouse(state, ports),
+      m_deviceChanges([this] { return m_mouse.Search(); },
+                      [this](const DeviceChangeResponse& response) { AnswerDeviceChange(response); }),
+      m_store(state, ports,
+              [this] {
+                  for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
+              }),
+      m_simulation(ports),
+      m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier},
+      m_pages(MakeSectionPages(m_pageContext)) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    for (const auto& page : m_pages) m_handlers.push_back(page.get());
+    m_handlers.insert(m_handlers.end(), {&m_deviceChanges, &m_store, &m_simulation});
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 21> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 13> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
-        OnMessageEntry<Self>(WM_DEVICECHANGE, &Self::OnDeviceChange),
-        OnMessageEntry<Self>(WM_SETTLE_DEVICE_CHANGES, &Self::OnSettleDeviceChanges),
         OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
         OnMessageEntry<Self>(WM_DEVICE_EVENT, &Self::OnDeviceEvent),
-        OnMessageEntry<Self>(WM_COPYDATA, &Self::OnCopyData),
-        OnMessageEntry<Self>(WM_PROFILE_FILE, &Self::OnProfileFile),
-        OnMessageEntry<Self>(WM_TIMER, &Self::OnTimer),
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
         OnMessageEntry<Self>(WM_MOUSEMOVE, &Self::OnMouseMove),
         OnMessageEntry<Self>(WM_MOUSEHOVER, &Self::OnMouseHover),
         OnMessageEntry<Self>(WM_MOUSELEAVE, &Self::OnMouseLeave),
         OnMessageEntry<Self>(WM_PANEL_SCROLL, &Self::OnPanelScroll),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
-        {WM_COMMAND, LBN_SELCHANGE, kFirstListId, kLastListId, &Self::OnListChoice},
-        {WM_COMMAND, LBN_DBLCLK, kFirstListId, kLastListId, &Self::OnListChoice},
-        {WM_COMMAND, kMenuOrAccelerator, ID_SIMULATE_PLUG, ID_SIMULATE_MACRO_KEY + 11,
-         &Self::OnSimulationCommand},
     }};
-    // Dropped files fall through to the default handling, which ignores them.
-    return DispatchMessageTable<Self>(*this, kMessageTable, message, wParam, lParam, result) ||
+    // Then the members: the pages' controls, device changes, the profile manager's requests, the
+    // store's timers and the simulation's commands. Dropped files fall through to the default
+    // handling, which ignores them.
+    return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
+                                      result) ||
            CDialog::OnMessage(message, wParam, lParam, result);
 }
 
@@ -75,26 +81,45 @@ BOOL CVarnixDlg::OnInitDialog() {
     SetWindowTextW(m_hWnd, kWindowTitle);
 
     m_state.eventWindow = m_hWnd;
-    ConnectAtStartUp();
-    if (!StartListener()) return FALSE;
-    if (!RegisterForDeviceChanges()) return FALSE;
-    LoadProfileAtStartUp();
-    FillTextCatalogue(m_state.store.languageCode);
-    LoadSkin();
-    CreateCaptionFont();
+    m_pageContext.window = m_hWnd;
+    if (m_ports.setOwnerWindow) m_ports.setOwnerWindow(m_hWnd);
+    m_mouse.ConnectAtStartUp();
+    if (!m_mouse.StartListener()) {
+        ShowStartUpFailure(L"CreateEvent failed.");
+        return FALSE;
+    }
+    if (!m_deviceChanges.Start(m_hWnd)) {
+        ShowStartUpFailure(L"RegisterDeviceNotification failed!!!");
+        return FALSE;
+    }
+    m_store.LoadAtStartUp();
+    LoadLook();
     CreateThumb();
     // Without the mouse the pages stay empty until it arrives.
     if (m_state.deviceLink.connected) FillPages();
-    AddTrayIcon();
-
+    m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_look.texts.trayTip);
     return TRUE;
 }
 
+void CVarnixDlg::ShowStartUpFailure(const wchar_t* text) {
+    MessageBoxW(m_hWnd, text, ApplicationName(m_ports.executablePath).c_str(), MB_OK);
+}
+
+// The language, caption font and skin of the profile current at start-up hold until the next
+// start. The window takes the size of the skin's background picture, without moving: it keeps
+// the place its template's centring gave it.
+void CVarnixDlg::LoadLook() {
+    m_look.language = LanguageOf(m_state.store.languageCode);
+    m_look.texts = TextCatalogueFor(m_look.language);
+    m_captionFont = UniqueFont(CaptionFont(FontWindow::MainWindow, m_look.language, ReportedOsVersion()));
+    m_look.captionFont = m_captionFont.Get();
+    m_look.skinFolder = SkinFolderOf(m_ports.executablePath, m_state.store.text.skin.path);
+    m_background.reset(LoadWindowBackground(m_hWnd, m_look.skinFolder + L"/main.png"));
+}
+
 bool CVarnixDlg::PreTranslateMessage(MSG* msg) {
-    if (msg->message == WM_MOUSEMOVE) {
-        HoverList(msg->hwnd, {static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))});
-        return false;
-    }
+    for (const auto& page : m_pages)
+        if (page->PreTranslate(*msg)) return true;
     // The main window is never ended from the keyboard.
     return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }
@@ -117,6 +142,13 @@ LRESULT CVarnixDlg::OnPaint(WPARAM, LPARAM) {
     return 0;
 }
 
+// The paint handler draws the background with everything else in one off-screen pass, so erasing
+// first would only make the window flicker.
+LRESULT CVarnixDlg::OnEraseBackground(WPARAM wParam, LPARAM lParam) {
+    if (!m_background) return DefaultProc(WM_ERASEBKGND, wParam, lParam);
+    return TRUE;
+}
+
 LRESULT CVarnixDlg::OnQueryDragIcon(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(m_hIcon);
 }
@@ -127,7 +159,8 @@ LRESULT CVarnixDlg::OnClose(WPARAM, LPARAM) {
 }
 
 LRESULT CVarnixDlg::OnDestroy(WPARAM wParam, LPARAM lParam) {
-    CloseDevice();
+    m_deviceChanges.Stop();
+    m_mouse.Close();
     m_trayIcon.Remove();
     return DefaultProc(WM_DESTROY, wParam, lParam);
 }

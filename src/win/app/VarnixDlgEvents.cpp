@@ -1,13 +1,10 @@
-// The main window's notification-area icon, its listener for the mouse's own events, the notices
-// it shows for them, and the captions and font of its language.
+// The main window's answers to the mouse coming and going and to its own events, the notices it
+// shows for them at the notification-area icon, and the icon's menu.
 #include "core/app/DeviceEventNotice.h"
-#include "core/device/DeviceChange.h"
 #include "core/device/TransferTrace.h"
 #include "core/platform/TextCodecs.h"
 #include "win/app/Messages.h"
-#include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
-#include "win/device/WinClock.h"
 
 namespace ravix::win {
 namespace {
@@ -19,55 +16,33 @@ constexpr LPARAM kRightButtonUp = WM_RBUTTONUP;
 
 }  // namespace
 
-bool CVarnixDlg::StartListener() {
-    auto& state = m_state;
-    m_listener = std::make_unique<EventListener>(m_state.deviceLink, [&state](std::uint8_t code, std::uint8_t value) {
-        SendMessageW(state.eventWindow, WM_DEVICE_EVENT, code, value);
-    });
-    if (!m_listener->CreateWakeEvent()) {
-        m_listener.reset();
-        ShowStartUpFailure(L"CreateEvent failed.");
-        return false;
+void CVarnixDlg::AnswerDeviceChange(const DeviceChangeResponse& response) {
+    if (response.notice) SendMessageW(m_hWnd, WM_DEVICE_EVENT, *response.notice, 0);
+    if (response.hideWindow) ShowWindow(m_hWnd, SW_HIDE);
+    m_state.deviceLink.connected = response.connected;
+    if (response.reconnect) {
+        m_mouse.Connect();
+        m_store.Reload();
+        m_mouse.ResumeListener();
     }
-    // Without a thread the window runs on without hearing the mouse's buttons; nothing is shown.
-    if (m_listener->CreateThread() && m_state.deviceLink.connected) m_listener->Resume();
-    return true;
 }
 
-void CVarnixDlg::ResumeListener() {
-    if (m_listener) m_listener->Resume();
-}
-
-void CVarnixDlg::FillTextCatalogue(const std::wstring& languageCode) {
-    m_language = LanguageOf(languageCode);
-    m_texts = TextCatalogueFor(m_language);
-}
-
-void CVarnixDlg::CreateCaptionFont() {
-    m_captionFont = UniqueFont(CaptionFont(FontWindow::MainWindow, m_language, ReportedOsVersion()));
-}
-
-void CVarnixDlg::AddTrayIcon() {
-    m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_texts.trayTip);
+LRESULT CVarnixDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
+    // Anything beyond 32 bits is no event of the mouse's.
+    if (code > 0xFFFFFFFFu || value < 0 || static_cast<ULONG_PTR>(value) > 0xFFFFFFFFu) return 0;
+    const auto notice =
+        HandleDeviceEvent(m_look.texts, static_cast<std::uint32_t>(code), static_cast<std::uint32_t>(value),
+                          m_state.deviceLink, m_ports.clock, BytesOf(m_state.deviceImage));
+    if (notice) ShowNotice(*notice);
+    return 0;
 }
 
 void CVarnixDlg::ShowNotice(const Notice& notice) {
     m_notices.push_back(notice);
-    if (m_state.noticeLog)
-        m_state.noticeLog->Record(Utf8FromWide(notice.title + L"\t" + std::to_wstring(notice.timeoutMs) + L"\t" +
-                                               notice.text));
+    if (m_ports.noticeLog)
+        m_ports.noticeLog->Record(
+            Utf8FromWide(notice.title + L"\t" + std::to_wstring(notice.timeoutMs) + L"\t" + notice.text));
     m_trayIcon.ShowNotice(notice.text, notice.title, notice.timeoutMs);
-}
-
-LRESULT CVarnixDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
-    static WinClock systemClock;
-    // Anything beyond 32 bits is no event of the mouse's.
-    if (code > 0xFFFFFFFFu || value < 0 || static_cast<ULONG_PTR>(value) > 0xFFFFFFFFu) return 0;
-    Clock& clock = m_state.clock ? *m_state.clock : systemClock;
-    const auto notice = HandleDeviceEvent(m_texts, static_cast<std::uint32_t>(code), static_cast<std::uint32_t>(value),
-                                          m_state.deviceLink, clock, BytesOf(m_state.deviceImage));
-    if (notice) ShowNotice(*notice);
-    return 0;
 }
 
 LRESULT CVarnixDlg::OnTrayIcon(WPARAM, LPARAM mouseMessage) {
@@ -90,12 +65,42 @@ void CVarnixDlg::ShowTrayMenu() {
     POINT cursor{};
     GetCursorPos(&cursor);
     const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, m_texts.exit.c_str());
-    AppendSimulationItems(menu);
+    AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, m_look.texts.exit.c_str());
+    m_simulation.AppendMenuItems(menu);
     // The menu closes when the user clicks elsewhere only if the window is in the foreground.
     SetForegroundWindow(m_hWnd);
     TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, m_hWnd, nullptr);
     DestroyMenu(menu);
+}
+
+// The pages show the profile; one whose button labels were never set gets the language's default
+// labels, written back to its text file.
+void CVarnixDlg::FillPages() {
+    m_store.ApplyFirstRunLabels(m_look.language);
+    for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
+    m_pagesFilled = true;
+    Redraw();
+}
+
+// Before the window shows from the notification area: after Cancel it shows the current profile's
+// files again; otherwise pages filled before are redrawn and pages never filled are filled now.
+void CVarnixDlg::RefreshPages() {
+    if (m_state.store.sync.showReload) {
+        m_state.store.sync.showReload = false;
+        for (const auto& page : m_pages) page->CloseTransient();
+        m_store.Reload();
+        Redraw();
+    } else if (m_pagesFilled) {
+        Redraw();
+    } else {
+        FillPages();
+    }
+}
+
+void CVarnixDlg::CancelEdits() {
+    ravix::CancelEdits(m_state.store.appliedSettings, m_state.profileSettings, m_state.store.sync);
+    for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
+    ShowWindow(m_hWnd, SW_HIDE);
 }
 
 }  // namespace ravix::win

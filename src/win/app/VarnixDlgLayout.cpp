@@ -1,8 +1,7 @@
-// The main window's own picture and presses: painting every region of the skin, carrying out what
-// a press on a region does, and swapping images under the pointer.
+// The main window's layout, picture and presses: painting the shared parts with each page's body,
+// carrying out what a press does, and swapping images under the pointer.
 #include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
-#include "win/app/ProgramState.h"
 #include "win/app/VarnixDlg.h"
 #include "win/editor/MainWindowPainter.h"
 #include "win/resources/resource.h"
@@ -21,23 +20,24 @@ ClientPoint PointOf(LPARAM lParam) {
 }  // namespace
 
 MainWindowLayout CVarnixDlg::Layout() const {
-    return LayOutMainWindow(m_window.layout, m_bodyHeights);
+    static const BodyHeights heights = CatalogueBodyHeights();
+    return LayOutMainWindow(m_window.layout, heights);
 }
 
 // The children are redrawn too: the window's picture covers the thumb and the open lists.
 void CVarnixDlg::Redraw() {
-    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    m_pageContext.Redraw();
 }
 
 void CVarnixDlg::CreateThumb() {
     const ClientRect at = kScrollThumbTop;
-    const HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, at.left, at.top,
-                                        at.Width(), at.Height(), m_hWnd,
+    const HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, at.left,
+                                        at.top, at.Width(), at.Height(), m_hWnd,
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kScrollThumbControlId)),
                                         GetModuleHandleW(nullptr), nullptr);
     if (!button || !m_thumb.Attach(button)) return;
     m_thumb.SetStdImage(IDB_PANEL_THUMB);
-    m_thumb.SetReportTarget(m_hWnd);
+    m_thumb.SetReportTarget(m_hWnd, WM_PANEL_SCROLL);
 }
 
 // The top view puts the thumb back at the top of the bar; in the bottom view it stays where it is.
@@ -55,6 +55,7 @@ LRESULT CVarnixDlg::OnPanelScroll(WPARAM thumbTop, LPARAM lParam) {
     const std::optional<RightPanelView> view = ThumbViewSwitch(static_cast<int>(thumbTop), m_window.layout);
     if (!view) return 0;
     SwitchRightView(*view);
+    PlacePages();
     Redraw();
     return 0;
 }
@@ -64,15 +65,11 @@ void CVarnixDlg::PaintClient(HDC dc) {
     GetClientRect(m_hWnd, &client);
     XCMemDC surface(dc, &client);
     const MainWindowLayout layout = Layout();
-    const MainWindowPicture picture{m_skinFolder,
-                                    m_background.get(),
-                                    m_window,
-                                    layout,
-                                    m_hover,
-                                    m_texts,
-                                    m_state.store.text.labels,
-                                    m_captionFont.Get(),
-                                    static_cast<COLORREF>(ColourRefOf(m_state.store.skinTextColour))};
+    const MainWindowPicture picture{
+        m_look,   m_background.get(),
+        m_window, layout,
+        m_hover,  static_cast<COLORREF>(ColourRefOf(m_state.store.skinTextColour)),
+        m_pages};
     PaintMainWindow(surface, picture);
 }
 
@@ -83,12 +80,16 @@ LRESULT CVarnixDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
 }
 
 void CVarnixDlg::CarryOut(const PressAction& action) {
+    if (const std::optional<Section> section = PageSectionOf(action)) {
+        for (const auto& page : m_pages)
+            if (page->PageSection() == *section) page->Press(action);
+        Redraw();
+        return;
+    }
     switch (action.kind) {
         case PressKind::Reset:
             ResetToFactory();
-            CloseAllButtonLists();
-            m_window = ResetWindowState(m_window);
-            SwitchRightView(RightPanelView::Top);
+            ResetPages();
             break;
         case PressKind::Cancel:
             CancelEdits();
@@ -110,22 +111,16 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
         case PressKind::SwitchRightView:
             SwitchRightView(action.rightView.value_or(RightPanelView::Top));
             break;
-        case PressKind::CloseButtonLists:
-            CloseAllButtonLists();
-            break;
-        case PressKind::ButtonBox:
-            PressBox(action.button);
-            return;
         case PressKind::DragWindow:
             // Posted, so that the move loop starts after this press has been handled.
             ReleaseCapture();
             PostMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
             return;
         default:
-            // The help window, the profile manager, the macro manager and the pages' own controls
-            // answer once they are built.
+            // The help window, the profile manager and the macro manager answer once they are built.
             return;
     }
+    PlacePages();
     Redraw();
 }
 
@@ -133,8 +128,29 @@ void CVarnixDlg::ToggleSection(Section section) {
     if (section == Section::MacroManager) return;
     bool& expanded = m_window.layout.expanded[static_cast<std::size_t>(section)];
     expanded = !expanded;
-    // Collapsing Button Assignment closes the list that was open in it.
-    if (section == Section::ButtonAssignment && !expanded) CloseAllButtonLists();
+    for (const auto& page : m_pages) {
+        if (page->PageSection() != section) continue;
+        if (expanded)
+            page->Expand();
+        else
+            page->Collapse();
+    }
+}
+
+// Every section collapses, with the views of the window's start.
+void CVarnixDlg::ResetPages() {
+    for (const auto& page : m_pages) {
+        page->CloseTransient();
+        if (m_window.layout.IsExpanded(page->PageSection())) page->Collapse();
+    }
+    m_window = ResetWindowState(m_window);
+    SwitchRightView(RightPanelView::Top);
+}
+
+// The stacking moves the bodies whenever a section opens or closes or the right panel scrolls.
+void CVarnixDlg::PlacePages() {
+    const MainWindowLayout layout = Layout();
+    for (const auto& page : m_pages) page->Place(layout.Of(page->PageSection()));
 }
 
 LRESULT CVarnixDlg::OnMouseMove(WPARAM, LPARAM lParam) {

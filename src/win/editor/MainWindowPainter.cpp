@@ -1,6 +1,5 @@
 #include "win/editor/MainWindowPainter.h"
 
-#include "core/editor/ButtonBoxes.h"
 #include "core/editor/MousePicture.h"
 #include "core/skin/SkinPaths.h"
 #include "win/skin/SkinImages.h"
@@ -26,30 +25,14 @@ constexpr StripButton kStripButtons[] = {
     {kSaveButton, L"/button-save", HoverRegion::Save},
 };
 
-// A box's label is drawn this far from its left edge; a row's name this far from the body's, past
-// the row marker of the body's picture.
-constexpr int kBoxLabelIndent = 5;
-constexpr int kRowNameIndent = 20;
-
 class Painter {
 public:
-    Painter(HDC dc, const MainWindowPicture& picture) : m_dc(dc), m_picture(picture) {}
+    Painter(const SkinCanvas& canvas, const MainWindowPicture& picture)
+        : m_canvas(canvas), m_dc(canvas.Dc()), m_picture(picture) {}
 
-    void Image(std::wstring_view name, int x, int y) const {
-        DrawPng(m_dc, SkinImagePath(m_picture.skinFolder, name), x, y);
-    }
-
-    // A caption in the skin's colour, vertically centred in the rectangle; horizontally centred
-    // unless an indent from the left edge is given.
+    void Image(std::wstring_view name, int x, int y) const { m_canvas.Image(name, x, y); }
     void Caption(const std::wstring& text, ClientRect rect, int indent = -1) const {
-        RECT area{rect.left, rect.top, rect.right, rect.bottom};
-        UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-        if (indent < 0) {
-            format |= DT_CENTER;
-        } else {
-            area.left += indent;
-        }
-        DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+        m_canvas.Caption(text, rect, indent);
     }
 
     void Background() const {
@@ -67,10 +50,10 @@ public:
     void StripButtons() const {
         for (const StripButton& button : kStripButtons) {
             const bool over = m_picture.hover.region == button.region;
-            Image(StateImageName(button.image, over ? ImageState::Over : ImageState::Normal), button.rect.left,
-                  button.rect.top);
+            Image(StateImageName(button.image, over ? ImageState::Over : ImageState::Normal),
+                  button.rect.left, button.rect.top);
         }
-        const TextCatalogue& texts = m_picture.texts;
+        const TextCatalogue& texts = m_picture.look.texts;
         Caption(texts.config, kConfigButton, kConfigCaptionIndent);
         Caption(texts.reset, kResetButton);
         Caption(texts.cancel, kCancelButton);
@@ -86,16 +69,16 @@ public:
               kFrontViewButton.top);
         Image(front ? L"/button-mouse-normal.png" : L"/button-mouse-leave.png", kSideViewButton.left,
               kSideViewButton.top);
-        Caption(m_picture.texts.front, kFrontViewButton);
-        Caption(m_picture.texts.side, kSideViewButton);
+        Caption(m_picture.look.texts.front, kFrontViewButton);
+        Caption(m_picture.look.texts.side, kSideViewButton);
         const ClientPoint origin = MousePictureOrigin(view);
         Image(MousePictureImageName(view), origin.x, origin.y);
         // The button whose list is open is highlighted; the others show their normal overlays.
         for (int button = 1; button <= 8; ++button) {
             const bool chosen = state.openButtonList == button;
             const ClientRect at = MouseOverlayRect(view, button);
-            Image(MouseOverlayImageName(view, button, chosen ? ImageState::Over : ImageState::Normal), at.left,
-                  at.top);
+            Image(MouseOverlayImageName(view, button, chosen ? ImageState::Over : ImageState::Normal),
+                  at.left, at.top);
         }
     }
 
@@ -110,32 +93,36 @@ public:
             const SectionPlacement& placement = m_picture.layout.Of(section);
             if (!placement.shown) continue;
             Image(HeaderImageName(section), placement.header.left, placement.header.top);
-            Caption(SectionCaption(m_picture.texts, section), placement.header, kHeaderCaptionIndent);
+            Caption(SectionCaption(m_picture.look.texts, section), placement.header, kHeaderCaptionIndent);
             if (placement.body) Image(BodyImageName(section), placement.body->left, placement.body->top);
         }
-        if (m_picture.layout.Of(Section::ButtonAssignment).body) ButtonRows();
-    }
-
-    // Each button's name and the box that shows its function.
-    void ButtonRows() const {
-        const ClientRect body = *m_picture.layout.Of(Section::ButtonAssignment).body;
-        for (int button = 1; button <= kAssignableButtons; ++button) {
-            const std::size_t i = static_cast<std::size_t>(button - 1);
-            const ClientRect box = ButtonBoxRect(button);
-            const HoverTarget over{HoverRegion::ButtonBox, button};
-            const ImageState state = m_picture.hover == over ? ImageState::Over : ImageState::Normal;
-            Caption(m_picture.texts.buttonNames[i], {body.left, box.top, box.left, box.bottom}, kRowNameIndent);
-            Image(StateImageName(L"/ButtonAssignment/DropdownBox", state), box.left, box.top);
-            Caption(m_picture.buttonLabels[i], box, kBoxLabelIndent);
-        }
+        for (const auto& page : m_picture.pages)
+            if (const auto& body = m_picture.layout.Of(page->PageSection()).body)
+                page->Paint(m_canvas, *body, m_picture.hover);
     }
 
 private:
+    const SkinCanvas& m_canvas;
     HDC m_dc;
     const MainWindowPicture& m_picture;
 };
 
 }  // namespace
+
+void SkinCanvas::Image(std::wstring_view name, int x, int y) const {
+    DrawPng(m_dc, SkinImagePath(m_skinFolder, name), x, y);
+}
+
+void SkinCanvas::Caption(const std::wstring& text, ClientRect rect, int indent) const {
+    RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    if (indent < 0) {
+        format |= DT_CENTER;
+    } else {
+        area.left += indent;
+    }
+    DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &area, format);
+}
 
 const std::wstring& SectionCaption(const TextCatalogue& texts, Section section) {
     switch (section) {
@@ -164,10 +151,12 @@ const std::wstring& SectionCaption(const TextCatalogue& texts, Section section) 
 }
 
 void PaintMainWindow(HDC dc, const MainWindowPicture& picture) {
-    const Painter painter(dc, picture);
+    const SkinCanvas canvas(dc, picture.look.skinFolder);
+    const Painter painter(canvas, picture);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, picture.captionColour);
-    const HGDIOBJ oldFont = picture.captionFont ? SelectObject(dc, picture.captionFont) : nullptr;
+    const HFONT font = picture.look.captionFont;
+    const HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     painter.Background();
     painter.Image(L"/Logo.png", kLogo.left, kLogo.top);
     painter.StripButtons();

@@ -50,6 +50,15 @@ bool Matches(const MessageEntry<T>& entry, UINT message, WPARAM wParam) {
     return entry.code == code;
 }
 
+// A part of a window that answers some of its messages: a page of it, or a duty it holds. The
+// window offers it what its own table leaves, as ATL chains a member's message map.
+class MessageHandler {
+public:
+    virtual ~MessageHandler() = default;
+    // Returns true when handled, with the result in `result`.
+    virtual bool OnWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+};
+
 // Runs the first row that matches; returns false when none does.
 template <class T>
 bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table, UINT message, WPARAM wParam,
@@ -60,6 +69,17 @@ bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table, UIN
             return true;
         }
     }
+    return false;
+}
+
+// The window's own table first, then each member in turn until one handles the message.
+template <class T>
+bool DispatchMessageTable(T& target, std::span<const MessageEntry<T>> table,
+                          std::span<MessageHandler* const> members, HWND window, UINT message, WPARAM wParam,
+                          LPARAM lParam, LRESULT& result) {
+    if (DispatchMessageTable<T>(target, table, message, wParam, lParam, result)) return true;
+    for (MessageHandler* member : members)
+        if (member->OnWindowMessage(window, message, wParam, lParam, result)) return true;
     return false;
 }
 

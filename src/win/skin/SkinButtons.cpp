@@ -1,7 +1,6 @@
 #include "win/skin/SkinButtons.h"
 
 #include "core/skin/SkinnedFields.h"
-#include "win/app/Messages.h"
 
 namespace ravix::win {
 
@@ -148,8 +147,9 @@ void CGdipButton::Drag() {
     if (const auto top = DraggedThumbTop(rect.left, rect.top, rect.bottom, now.y - m_last.y)) {
         MoveWindow(m_hWnd, rect.left, *top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
         PanelThumbTop() = *top;
-        PostMessageW(m_target ? m_target : GetAncestor(m_hWnd, GA_ROOT), WM_PANEL_SCROLL,
-                     static_cast<WPARAM>(*top), 0);
+        if (m_reportMessage)
+            PostMessageW(m_target ? m_target : GetAncestor(m_hWnd, GA_ROOT), m_reportMessage,
+                         static_cast<WPARAM>(*top), 0);
     }
     m_last = now;
 }

@@ -31,15 +31,19 @@ private:
 };
 
 // An owner-drawn button showing a resource PNG in pre-rendered looks; in this program the
-// draggable thumb of the main window's right-hand panel. While dragged it posts WM_PANEL_SCROLL
-// with its new top to the window it reports to.
+// draggable thumb of the main window's right-hand panel. While dragged it posts the message it was
+// given, with its new top, to the window it reports to.
 class CGdipButton : public CWnd {
 public:
     // Binds to a push button and makes it owner-drawn.
     bool Attach(HWND button);
     bool SetStdImage(UINT resourceId);
     bool SetAltImage(UINT resourceId);
-    void SetReportTarget(HWND target) { m_target = target; }
+    // Without a message the drag is reported to no one.
+    void SetReportTarget(HWND target, UINT message) {
+        m_target = target;
+        m_reportMessage = message;
+    }
     void EnableButton(bool enabled) { m_disabled = !enabled; }
     void SetToggle(bool toggle) { m_toggle = toggle; }
 
@@ -66,6 +70,7 @@ private:
     std::array<MemorySurface, 8> m_surfaces;
     int m_currentSurface = -1;
     HWND m_target = nullptr;
+    UINT m_reportMessage = 0;
     SIZE m_size{};
 };
 

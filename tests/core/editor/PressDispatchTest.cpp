@@ -165,5 +165,17 @@ TEST(PressDispatch, HoverFindsTheButtonsAndTheBoxesOfAnOpenSection) {
     }
 }
 
+TEST(PressDispatch, BodyPressesGoToTheirSectionsPageAndWindowActionsToNone) {
+    const std::pair<PressAction, std::optional<Section>> cases[] = {
+        {{.kind = K::BodyControls, .section = S::Lighting}, S::Lighting},
+        {{.kind = K::BodySliders, .section = S::AngleSnap}, S::AngleSnap},
+        {{.kind = K::ButtonBox, .button = 3}, S::ButtonAssignment},
+        {{.kind = K::CloseButtonLists, .button = 3}, S::ButtonAssignment},
+        {Toggle(S::Dpi), std::nullopt},
+        {Act(K::Save), std::nullopt},
+    };
+    for (const auto& [action, section] : cases) EXPECT_EQ(PageSectionOf(action), section) << int(action.kind);
+}
+
 }  // namespace
 }  // namespace ravix

@@ -25,23 +25,23 @@ public:
     DeviceBackend(const DeviceBackend&) = delete;
     DeviceBackend& operator=(const DeviceBackend&) = delete;
 
-    HidBus& Bus() { return *bus_; }
-    Clock& DeviceClock() { return *clock_; }
+    HidBus& Bus() { return *m_bus; }
+    Clock& DeviceClock() { return *m_clock; }
 
     // Only with --simulate.
-    SimulatedMouse* Mouse() { return mouse_.get(); }
-    SimulatedBus* MouseBus() { return simulatedBus_; }
+    SimulatedMouse* Mouse() { return m_mouse.get(); }
+    SimulatedBus* MouseBus() { return m_simulatedBus; }
 
 private:
-    WinClock systemClock_;
-    std::unique_ptr<SimulatedMouse> mouse_;
-    SimulatedBus* simulatedBus_ = nullptr;
-    std::unique_ptr<HidBus> platformBus_;
-    std::unique_ptr<FileTransferSink> traceFile_;
-    std::unique_ptr<TracingHidBus> tracingBus_;
-    std::unique_ptr<TracingClock> tracingClock_;
-    HidBus* bus_ = nullptr;
-    Clock* clock_ = &systemClock_;
+    WinClock m_systemClock;
+    std::unique_ptr<SimulatedMouse> m_mouse;
+    SimulatedBus* m_simulatedBus = nullptr;
+    std::unique_ptr<HidBus> m_platformBus;
+    std::unique_ptr<FileTransferSink> m_traceFile;
+    std::unique_ptr<TracingHidBus> m_tracingBus;
+    std::unique_ptr<TracingClock> m_tracingClock;
+    HidBus* m_bus = nullptr;
+    Clock* m_clock = &m_systemClock;
 };
 
 }  // namespace ravix::win

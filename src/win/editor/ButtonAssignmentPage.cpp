@@ -1,0 +1,165 @@
+#include "win/editor/ButtonAssignmentPage.h"
+
+#include <array>
+
+#include "core/editor/ButtonBoxes.h"
+#include "core/skin/SkinPaths.h"
+#include "win/app/Messages.h"
+#include "win/editor/MainWindowPainter.h"
+
+namespace ravix::win {
+namespace {
+
+constexpr wchar_t kWarningCaption[] = L"Warning";
+
+// A box's label is drawn this far from its left edge; a row's name this far from the body's, past
+// the row marker of the body's picture.
+constexpr int kBoxLabelIndent = 5;
+constexpr int kRowNameIndent = 20;
+
+ClientRect ClientRectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+HWND CreateList(HWND parent, ClientRect rect, int id, HFONT font) {
+    const HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY,
+                                      rect.left, rect.top, rect.Width(), rect.Height(), parent,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                      GetModuleHandleW(nullptr), nullptr);
+    if (list && font) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return list;
+}
+
+template <typename Entries>
+void Fill(HWND list, const Entries& entries) {
+    for (const std::wstring& entry : entries)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+// The entry under a point of the list's client area, none when the point is past the last entry.
+std::optional<int> EntryAt(HWND list, POINT point) {
+    const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    if (HIWORD(hit) != 0) return std::nullopt;
+    return static_cast<int>(LOWORD(hit));
+}
+
+void DestroyList(HWND& list) {
+    if (list) DestroyWindow(list);
+    list = nullptr;
+}
+
+}  // namespace
+
+// Each button's name and the box that shows its function.
+void ButtonAssignmentPage::Paint(const SkinCanvas& canvas, ClientRect body, HoverTarget hover) const {
+    const TextCatalogue& texts = m_context.look.texts;
+    for (int button = 1; button <= kAssignableButtons; ++button) {
+        const std::size_t i = static_cast<std::size_t>(button - 1);
+        const ClientRect box = ButtonBoxRect(button);
+        const HoverTarget over{HoverRegion::ButtonBox, button};
+        const ImageState state = hover == over ? ImageState::Over : ImageState::Normal;
+        canvas.Caption(texts.buttonNames[i], {body.left, box.top, box.left, box.bottom}, kRowNameIndent);
+        canvas.Image(StateImageName(L"/ButtonAssignment/DropdownBox", state), box.left, box.top);
+        canvas.Caption(m_context.text.labels[i], box, kBoxLabelIndent);
+    }
+}
+
+void ButtonAssignmentPage::Press(const PressAction& action) {
+    if (action.kind == PressKind::ButtonBox) PressBox(action.button);
+    if (action.kind == PressKind::CloseButtonLists) CloseTransient();
+}
+
+void ButtonAssignmentPage::PressBox(int button) {
+    MainWindowState& window = m_context.windowState;
+    const bool expanded = window.layout.IsExpanded(Section::ButtonAssignment);
+    switch (PressButtonBox(expanded, window.openButtonList, m_context.settings, button)) {
+        case BoxPress::Ignored:
+            return;
+        case BoxPress::CloseList:
+            CloseTransient();
+            break;
+        case BoxPress::RefuseLeftClick:
+            CloseTransient();
+            m_context.notifier.ShowMessage(m_context.look.texts.leftKeyRequired, kWarningCaption);
+            break;
+        case BoxPress::OpenList:
+            CloseTransient();
+            m_mainList = CreateList(m_context.window, MainListRect(button), MainListControlId(button),
+                                    m_context.look.captionFont);
+            Fill(m_mainList, MainListEntries(m_context.look.texts));
+            window.openButtonList = button;
+            break;
+    }
+}
+
+void ButtonAssignmentPage::CloseSubList() {
+    DestroyList(m_subList);
+    m_openSubList.reset();
+}
+
+void ButtonAssignmentPage::CloseTransient() {
+    CloseSubList();
+    DestroyList(m_mainList);
+    m_context.windowState.openButtonList.reset();
+}
+
+bool ButtonAssignmentPage::PreTranslate(const MSG& msg) {
+    if (msg.message == WM_MOUSEMOVE)
+        HoverList(msg.hwnd, {static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))});
+    return false;
+}
+
+// Hovering a list highlights the entry under the pointer; in a button's list, the entries that
+// lead to a second-level list open it beside themselves and the others close it.
+void ButtonAssignmentPage::HoverList(HWND list, POINT point) {
+    if (!list || (list != m_mainList && list != m_subList)) return;
+    const std::optional<int> entry = EntryAt(list, point);
+    if (!entry) return;
+    SendMessageW(list, LB_SETCURSEL, *entry, 0);
+    if (list != m_mainList) return;
+    const std::optional<SubList> sub = SubListOpenedBy(*entry);
+    if (sub == m_openSubList) return;
+    CloseSubList();
+    const std::optional<int> button = m_context.windowState.openButtonList;
+    if (!sub || !button) return;
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, *entry, reinterpret_cast<LPARAM>(&item));
+    const ClientRect at = SubListRect(*sub, MainListRect(*button), ClientRectOf(item));
+    m_subList = CreateList(m_context.window, at, SubListControlId(*sub), m_context.look.captionFont);
+    Fill(m_subList, SubListEntries(*sub, m_context.look.texts, m_context.look.language));
+    m_openSubList = sub;
+}
+
+bool ButtonAssignmentPage::OnWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
+                                           LRESULT& result) {
+    using Self = ButtonAssignmentPage;
+    static constexpr std::array<MessageEntry<Self>, 2> kMessageTable{{
+        OnControlEntry<Self>(LBN_SELCHANGE, kFirstButtonListId, kLastButtonListId, &Self::OnListChoice),
+        OnControlEntry<Self>(LBN_DBLCLK, kFirstButtonListId, kLastButtonListId, &Self::OnListChoice),
+    }};
+    return DispatchMessageTable<Self>(*this, kMessageTable, message, wParam, lParam, result);
+}
+
+// A choice in the open button's list or in its second-level list, clicked or double-clicked.
+LRESULT ButtonAssignmentPage::OnListChoice(WPARAM, LPARAM lParam) {
+    const HWND list = reinterpret_cast<HWND>(lParam);
+    const std::optional<int> open = m_context.windowState.openButtonList;
+    if (!open || (list != m_mainList && list != m_subList)) return 0;
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (selected == LB_ERR) return 0;
+    const int button = *open;
+    const int position = static_cast<int>(selected);
+    const TextCatalogue& texts = m_context.look.texts;
+    ProfileSettings& settings = m_context.settings;
+    const std::optional<std::wstring> label =
+        list == m_mainList
+            ? ChooseMainEntry(settings, button, position, texts)
+            : ChooseSubEntry(settings, button, *m_openSubList, position, texts, m_context.look.language);
+    if (!label) return 0;
+    m_context.text.labels[static_cast<std::size_t>(button - 1)] = *label;
+    CloseTransient();
+    m_context.Redraw();
+    return 0;
+}
+
+}  // namespace ravix::win
