@@ -20,28 +20,6 @@ DeviceChange ClassifyDeviceChange(std::uint32_t eventType, std::uint32_t deviceT
     return DeviceChange::Ignore;
 }
 
-DeviceChange CombineDeviceChanges(DeviceChange gathered, DeviceChange next) {
-    if (gathered == DeviceChange::Arrival || next == DeviceChange::Arrival) return DeviceChange::Arrival;
-    if (gathered == DeviceChange::Removal || next == DeviceChange::Removal) return DeviceChange::Removal;
-    return DeviceChange::Ignore;
-}
-
-DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered) {
-    DeviceChangeResponse response;
-    if (change == DeviceChange::Ignore) return response;
-    if (!discovered) {
-        response.notice = kMouseNotDetectedEvent;
-        response.hideWindow = change == DeviceChange::Arrival;
-        return response;
-    }
-    response.connected = true;
-    if (change == DeviceChange::Arrival) {
-        response.notice = kMouseDetectedEvent;
-        response.reconnect = true;
-    }
-    return response;
-}
-
 std::uint32_t DeviceChangeSettler::Add(DeviceChange change, std::uint32_t nowMs) {
     if (change == DeviceChange::Ignore) return kSettleMs;
     if (!m_firstMs) m_firstMs = nowMs;

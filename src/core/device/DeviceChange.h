@@ -22,13 +22,8 @@ enum class DeviceChange { Ignore, Arrival, Removal };
 // "VID_04D9&PID_A0F4" exactly as written; any other spelling is ignored.
 DeviceChange ClassifyDeviceChange(std::uint32_t eventType, std::uint32_t deviceType, std::wstring_view name);
 
-// One plug-in or unplug announces each of the mouse's collections on its own. The main window
-// gathers the broadcasts of a short while and answers them as one change: an arrival among them
-// makes it an arrival (the mouse is there again, or still coming), otherwise a removal.
-DeviceChange CombineDeviceChanges(DeviceChange gathered, DeviceChange next);
-
 // What the main window does after it ran discovery for an arrival or removal, in this order:
-// send the notice, hide the window, set `connected`, then (arrival only) run the connect sequence,
+// send the notice, hide the window, set `connected`, then (reconnect) run the connect sequence,
 // reload the profile files and settings keys, and resume the listener.
 struct DeviceChangeResponse {
     std::optional<std::uint8_t> notice;  // event code sent to the main window, value 0
@@ -36,8 +31,6 @@ struct DeviceChangeResponse {
     bool connected = false;
     bool reconnect = false;
 };
-
-DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered);
 
 // A burst of broadcasts, answered as one change.
 struct SettledDeviceChange {
