@@ -426,6 +426,58 @@ TEST_F(MainWindowDevice, TheMousesButtonsReachTheWindowAsNotices) {
     EXPECT_EQ(window.Notices()[1].text, L"Switch to macro key3");
 }
 
+// Quick re-plugs through the simulated mouse's commands, each burst answered as the settling timer
+// does: by the state the last change left.
+TEST_F(MainWindowDevice, AQuickRePlugIsAnsweredByItsFinalState) {
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
+    Open();
+    ASSERT_TRUE(state.deviceLink.connected);
+    struct Case {
+        const char* what;
+        std::vector<std::string> commands;
+        WPARAM notice;
+        bool shown, connected;
+    } cases[] = {
+        {"unplug, plug, unplug: a removal", {"unplug", "plug", "unplug"}, kNotDetected, true, false},
+        {"plug, unplug, plug: the mouse is back", {"plug", "unplug", "plug"}, kDetected, true, true},
+        {"unplug, plug: the mouse is back", {"unplug", "plug"}, kDetected, true, true},
+    };
+    for (const Case& c : cases) {
+        ShowWindow(hwnd, SW_SHOW);
+        notices.clear();
+        mouse.Log().Clear();
+        for (const std::string& command : c.commands) ASSERT_TRUE(SendSimulationCommand(hwnd, command));
+        EXPECT_TRUE(notices.empty()) << c.what << ": nothing is answered while broadcasts still come";
+        SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);
+        ASSERT_EQ(notices.size(), 1u) << c.what;
+        EXPECT_EQ(notices[0].code, c.notice) << c.what;
+        EXPECT_EQ(IsWindowVisible(hwnd) != 0, c.shown) << c.what;
+        EXPECT_EQ(state.deviceLink.connected, c.connected) << c.what;
+        EXPECT_EQ(std::count(Log().begin(), Log().end(), kConnect), c.connected ? 1 : 0) << c.what;
+    }
+}
+
+// Re-plugs 100 ms apart for two seconds: the window answers within about a second of the first
+// broadcast instead of waiting for them to stop.
+TEST_F(MainWindowDevice, AStreamOfBroadcastsIsAnsweredWithinASecond) {
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
+    Open();
+    const int before = bus.searches;
+    const DWORD start = GetTickCount();
+    DWORD answered = 0;
+    for (int i = 0; i < 20 && answered == 0; ++i) {
+        ASSERT_TRUE(SendSimulationCommand(hwnd, i % 2 == 0 ? "unplug" : "plug"));
+        const DWORD step = GetTickCount();
+        PumpUntil([&] { return bus.searches > before || GetTickCount() - step >= 100; });
+        if (bus.searches > before) answered = GetTickCount();
+    }
+    ASSERT_NE(answered, 0u) << "no answer while the broadcasts kept coming";
+    EXPECT_LE(answered - start, 1400u);
+    EXPECT_EQ(bus.searches, before + 1);
+}
+
 TEST_F(MainWindowDevice, SimulationCommandsNeedTheSimulatedMouseAndAKnownCommand) {
     Open();
     EXPECT_FALSE(SendSimulationCommand(hwnd, "dpi")) << "not started with --simulate";
