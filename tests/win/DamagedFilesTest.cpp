@@ -53,7 +53,7 @@ TEST_P(DamagedProfile, IsKeptAsideAndNeverSavedOrSentAsZeros) {
     EXPECT_EQ(notifier.messages.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, DamagedProfile, ::testing::Values(0, kConfigFileBytes - 1, kConfigFileBytes + 1));
+INSTANTIATE_TEST_SUITE_P(Sizes, DamagedProfile, ::testing::Values(std::size_t{0}, kConfigFileBytes - 1, kConfigFileBytes + 1));
 
 // A profile list whose count is out of range is read as far as its names go.
 class ProfileCountOutOfRange : public DamagedFiles, public ::testing::WithParamInterface<const wchar_t*> {};
