@@ -2,9 +2,9 @@
 
 #include "core/app/ModulePaths.h"
 #include "core/editor/ButtonLabels.h"
-#include "core/macros/MacroLibrary.h"
 #include "core/platform/FileIo.h"
 #include "core/store/Synchronisation.h"
+#include "win/app/MacroNames.h"
 #include "win/app/Messages.h"
 #include "win/keys/Win32KeyboardLayout.h"
 
@@ -55,7 +55,7 @@ void CompleteLabels(ProgramState& state, const ProgramPorts& ports) {
     const Language language = LanguageOf(store.languageCode);
     const TextCatalogue texts = TextCatalogueFor(language);
     const Win32KeyboardLayout layout;
-    const std::vector<std::wstring> macros = MacroLibrary(ports.ini, store.files.libraryPath).List();
+    const std::vector<std::wstring> macros = MacroNames(ports.ini, store.files.libraryPath);
     CompleteButtonLabels(FilePorts(ports), store.files, state.profileSettings, LabelSectionOf(store),
                          {texts, language, layout, macros}, store.text.labels);
 }
