@@ -34,7 +34,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
       m_state(state),
       m_ports(ports),
       m_mouse(state, ports),
-      m_deviceChanges([this] { return m_mouse.Search(); }, [this] { return m_state.deviceLink.connected; },
+      m_deviceChanges([this] { return m_mouse.Search(); }, [this]() -> bool { return m_state.deviceLink.connected; },
                       [this](const DeviceChangeResponse& response) { AnswerDeviceChange(response); }),
       m_store(state, ports,
               [this] {
