@@ -14,29 +14,25 @@ INSTANTIATE_TEST_SUITE_P(Win32, BinaryFilesConformance,
 namespace ravix::win {
 namespace {
 
-// A read-only file refuses to be replaced with the system's "access denied", 5, where the C
-// runtime would say 13; the text file adapter reports the same code for a refused label write.
-TEST(WinFileErrors, AReadOnlyFileGivesTheSystemsAccessDenied) {
-    wchar_t folder[MAX_PATH];
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring bin = std::wstring(folder) + L"ravix-readonly.bin";
-    const std::wstring ini = std::wstring(folder) + L"ravix-readonly.ini";
-    WinBinaryFiles files;
-    ASSERT_EQ(files.Replace(bin, std::vector<std::uint8_t>{1}), 0);
-    ASSERT_EQ(files.Replace(ini, std::vector<std::uint8_t>{0xFF, 0xFE}), 0);
-    SetFileAttributesW(bin.c_str(), FILE_ATTRIBUTE_READONLY);
-    SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY);
+// A write the system refuses is reported with the system's "access denied", 5, where the C runtime
+// would say 13; the text file adapter reports the same code for a refused label write. A folder in
+// the place of the copy a write makes refuses it.
+TEST(WinFileErrors, ARefusedWriteGivesTheSystemsAccessDenied) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"ravix-denied-" + std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring bin = folder + L"\\config0.bin", ini = folder + L"\\str0.ini";
+    CreateDirectoryW((bin + L".writing").c_str(), nullptr);
+    CreateDirectoryW((ini + L".writing.writing").c_str(), nullptr);
 
+    WinBinaryFiles files;
     EXPECT_EQ(files.Replace(bin, std::vector<std::uint8_t>{2}), ERROR_ACCESS_DENIED);
     WinIniFile text;
     EXPECT_FALSE(text.WriteString(ini, L"Setting-EN", L"Item1", L"Click"));
     EXPECT_EQ(text.LastWriteError(), ERROR_ACCESS_DENIED);
-
-    SetFileAttributesW(bin.c_str(), FILE_ATTRIBUTE_NORMAL);
-    SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(files.Read(bin, 10).bytes, std::vector<std::uint8_t>{1});
-    DeleteFileW(bin.c_str());
-    DeleteFileW(ini.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
 }
 
 }  // namespace

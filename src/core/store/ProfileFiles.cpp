@@ -155,7 +155,10 @@ std::optional<std::wstring> SetAside(BinaryFiles& files, const std::wstring& pat
 // place; one that cannot be set aside is never written over.
 void StartFromFactory(const ProfileFilePorts& ports, ProfileFileState& state, const ConfigFileRead& read,
                       ProfileSettings& settings) {
+    // A missing file leaves the profile number as the mouse gave it, as when nothing is read.
+    const std::uint8_t profile = settings.profile;
     settings = FactoryStart(ports, state.listIndex);
+    if (read.problem == ConfigFileRead::Problem::Missing && profile < kMaxProfiles) settings.profile = profile;
     state.firstRunFlag = 0;
     std::wstring text = ProblemText(read, state.configPath);
     if (read.problem != ConfigFileRead::Problem::Missing) {

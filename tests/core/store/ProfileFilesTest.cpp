@@ -141,8 +141,9 @@ TEST_F(ProfileFiles, MissingConfigurationFileIsReportedAndTheFactoryValuesShown)
     WriteList({L"A", L"B"}, L"B", L"2");
     ProfileFileState state;
     ProfileSettings settings = Marked(0x33);
+    settings.profile = 4;  // as the mouse gave it
     EXPECT_TRUE(LoadCurrentProfile(Ports(), state, settings));
-    EXPECT_EQ(settings, FactorySettings(1));
+    EXPECT_EQ(settings, FactorySettings(4));
     EXPECT_EQ(state.firstRunFlag, 0);
     EXPECT_EQ(notifier_.messages, std::vector{kMissing});
     EXPECT_FALSE(files_.Exists(Path(L"config1.bin")));  // never created by loading
