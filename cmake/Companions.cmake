@@ -34,7 +34,7 @@ endforeach()
 
 # The Windows tests load the hook library from dist/ (Wine sees the build folder on drive Z:).
 if(TARGET win_tests)
-  add_dependencies(win_tests kbhook default_skin)
+  add_dependencies(win_tests kbhook)
   target_compile_definitions(win_tests PRIVATE RAVIX_KBHOOK_PATH=L"Z:${RAVIX_DIST_DIR}/KBHook.dll")
 endif()
 
