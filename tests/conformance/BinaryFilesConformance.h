@@ -45,7 +45,8 @@ protected:
     }
     std::vector<std::filesystem::path> Entries() const {
         std::vector<std::filesystem::path> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_)) names.push_back(entry.path().filename());
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            names.push_back(entry.path().filename());
         return names;
     }
 

@@ -20,7 +20,8 @@ namespace {
 TEST(WinFileErrors, ARefusedWriteGivesTheSystemsAccessDenied) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    const std::wstring folder = std::wstring(temp) + L"ravix-denied-" + std::to_wstring(GetCurrentProcessId());
+    const std::wstring folder =
+        std::wstring(temp) + L"ravix-denied-" + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::wstring bin = folder + L"\\config0.bin", ini = folder + L"\\str0.ini";
     CreateDirectoryW((bin + L".writing").c_str(), nullptr);

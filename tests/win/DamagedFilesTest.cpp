@@ -15,7 +15,9 @@ using ::testing::HasSubstr;
 
 class DamagedFiles : public MainWindowStore {
 protected:
-    std::vector<std::uint8_t> Bytes(const std::wstring& name) { return files.Read(Path(name), 1u << 20).bytes; }
+    std::vector<std::uint8_t> Bytes(const std::wstring& name) {
+        return files.Read(Path(name), 1u << 20).bytes;
+    }
 
     // What a Save sent: every device value inside the ranges the pages produce.
     void ExpectTheMouseHoldsOnlyValidValues(const char* what) {
@@ -53,7 +55,8 @@ TEST_P(DamagedProfile, IsKeptAsideAndNeverSavedOrSentAsZeros) {
     EXPECT_EQ(notifier.messages.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, DamagedProfile, ::testing::Values(std::size_t{0}, kConfigFileBytes - 1, kConfigFileBytes + 1));
+INSTANTIATE_TEST_SUITE_P(Sizes, DamagedProfile,
+                         ::testing::Values(std::size_t{0}, kConfigFileBytes - 1, kConfigFileBytes + 1));
 
 // A profile list whose count is out of range is read as far as its names go.
 class ProfileCountOutOfRange : public DamagedFiles, public ::testing::WithParamInterface<const wchar_t*> {};
@@ -73,7 +76,8 @@ TEST_P(ProfileCountOutOfRange, StillLoadsAndSavesItsProfile) {
     EXPECT_TRUE(notifier.messages.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Counts, ProfileCountOutOfRange, ::testing::Values(L"7", L"99999999999", L"4294967297"));
+INSTANTIATE_TEST_SUITE_P(Counts, ProfileCountOutOfRange,
+                         ::testing::Values(L"7", L"99999999999", L"4294967297"));
 
 TEST_F(DamagedFiles, ForeignValuesAreCorrectedNamedAndNeverSent) {
     ProfileSettings foreign = FactorySettings(0);
@@ -86,8 +90,10 @@ TEST_F(DamagedFiles, ForeignValuesAreCorrectedNamedAndNeverSent) {
     WriteProfile(0, foreign);
     Open();
     ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_THAT(notifier.messages[0].text,
-                HasSubstr(L"corrected: report rate, DPI stage 1, DPI stage 2, lighting effect, angle snap, button 1."));
+    EXPECT_THAT(
+        notifier.messages[0].text,
+        HasSubstr(
+            L"corrected: report rate, DPI stage 1, DPI stage 2, lighting effect, angle snap, button 1."));
     window.SaveToMouse();
     ExpectTheMouseHoldsOnlyValidValues("foreign file");
     EXPECT_EQ(mouse.Memory()[2], 8);
@@ -133,7 +139,8 @@ TEST_P(UnusableSkin, FallsBackToTheShippedOne) {
     EXPECT_EQ(client.right, 1000);
     EXPECT_EQ(client.bottom, 640);
     ASSERT_EQ(notifier.messages.size(), 1u);
-    EXPECT_THAT(notifier.messages[0].text, HasSubstr(L"could not be loaded. The default skin is shown instead."));
+    EXPECT_THAT(notifier.messages[0].text,
+                HasSubstr(L"could not be loaded. The default skin is shown instead."));
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, UnusableSkin,

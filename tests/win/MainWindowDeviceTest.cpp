@@ -86,9 +86,7 @@ struct Notice {
 
 class MainWindowDevice : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::RegisterMainWindowClassOnce()); }
     void TearDown() override {
         if (hwnd && IsWindow(hwnd)) {
             RemoveWindowSubclass(hwnd, &RecordNotices, 0);
@@ -393,7 +391,8 @@ TEST_F(MainWindowDevice, BroadcastsOfOnePlugInAreAnsweredOnce) {
     Open();
     simulated.Plug();
     const int searchesBefore = bus.searches;
-    for (SimulatedInterface which : {SimulatedInterface::Pointer, SimulatedInterface::Event, SimulatedInterface::Command}) {
+    for (SimulatedInterface which :
+         {SimulatedInterface::Pointer, SimulatedInterface::Event, SimulatedInterface::Command}) {
         Broadcast arrival(SimulatedBus::PathOf(which));
         SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, arrival.Param());
     }

@@ -108,8 +108,8 @@ std::wstring SingleKeyLabel(const TextCatalogue& texts, KeyCode key, const Keybo
 }
 
 // "Combo Key-" and the modifier's name and the keys' names, those present, joined with "+".
-std::wstring ComboLabel(const TextCatalogue& texts, std::wstring_view modifierName, KeyCode first, KeyCode second,
-                        const KeyboardLayout& layout) {
+std::wstring ComboLabel(const TextCatalogue& texts, std::wstring_view modifierName, KeyCode first,
+                        KeyCode second, const KeyboardLayout& layout) {
     std::wstring detail;
     auto join = [&](std::wstring_view part) {
         if (part.empty()) return;
@@ -297,8 +297,8 @@ std::wstring AssignmentLabel(const ProfileSettings& s, int button, const LabelCo
                               s.comboSecondKey[i], context.layout);
         case ActionType::MacroKey: {
             const std::size_t macro = s.macroNumber[i];
-            return DashedLabel(texts.macroKey,
-                               macro < context.macroNames.size() ? context.macroNames[macro] : std::wstring());
+            return DashedLabel(texts.macroKey, macro < context.macroNames.size() ? context.macroNames[macro]
+                                                                                 : std::wstring());
         }
         default:
             return function;

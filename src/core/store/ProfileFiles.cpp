@@ -110,8 +110,9 @@ void CorrectRanges(const ProfileFilePorts& ports, ProfileFileState& state, const
     if (corrected.empty()) return;
     std::wstring list;
     for (const std::wstring& name : corrected) list += (list.empty() ? L"" : L", ") + name;
-    ReportOnce(ports, state,
-               L"Values in \"" + path + L"\" were outside their ranges and have been corrected: " + list + L".");
+    ReportOnce(
+        ports, state,
+        L"Values in \"" + path + L"\" were outside their ranges and have been corrected: " + list + L".");
 }
 
 // Takes the settings of a configuration file; `count` bytes of them from the start.
@@ -158,7 +159,8 @@ void StartFromFactory(const ProfileFilePorts& ports, ProfileFileState& state, co
     // A missing file leaves the profile number as the mouse gave it, as when nothing is read.
     const std::uint8_t profile = settings.profile;
     settings = FactoryStart(ports, state.listIndex);
-    if (read.problem == ConfigFileRead::Problem::Missing && profile < kMaxProfiles) settings.profile = profile;
+    if (read.problem == ConfigFileRead::Problem::Missing && profile < kMaxProfiles)
+        settings.profile = profile;
     state.firstRunFlag = 0;
     std::wstring text = ProblemText(read, state.configPath);
     if (read.problem != ConfigFileRead::Problem::Missing) {
@@ -167,8 +169,9 @@ void StartFromFactory(const ProfileFilePorts& ports, ProfileFileState& state, co
             text += L" It was kept as \"" + *aside + L"\", and the profile starts from the factory settings.";
         } else {
             state.keepDamagedConfig = true;
-            text += L" It could not be set aside and will not be written over; the profile starts from the "
-                    L"factory settings.";
+            text +=
+                L" It could not be set aside and will not be written over; the profile starts from the "
+                L"factory settings.";
         }
     }
     ReportOnce(ports, state, text);
@@ -177,7 +180,9 @@ void StartFromFactory(const ProfileFilePorts& ports, ProfileFileState& state, co
 // Chooses the current list index from the profile list: the position of the last entry named
 // as the current profile. A count outside 1..6 (or none) is read as far as the names go.
 void ChooseListIndex(const ProfileFilePorts& ports, ProfileFileState& state) {
-    const auto read = [&](const std::wstring& key) { return ports.ini.ReadString(state.listPath, kListSection, key); };
+    const auto read = [&](const std::wstring& key) {
+        return ports.ini.ReadString(state.listPath, kListSection, key);
+    };
     const std::wstring current = read(L"CurProfileName");
     int count = LeadingDecimal(read(L"ItemCount"));
     if (count < 1 || count > kMaxProfiles) {
@@ -196,7 +201,8 @@ bool LoadFactoryFile(const ProfileFilePorts& ports, ProfileFileState& state, Pro
     state.textPath = state.listPath;
     const ConfigFileRead read = ReadConfigFile(ports.files, state.configPath);
     if (read.problem != ConfigFileRead::Problem::None) {
-        ports.notifier.ShowMessage(ProblemText(read, state.configPath), ApplicationName(ports.executablePath));
+        ports.notifier.ShowMessage(ProblemText(read, state.configPath),
+                                   ApplicationName(ports.executablePath));
         return false;
     }
     TakeSettings(read.bytes, ProfileSettings::kSettingsPartBytes, state, settings);
@@ -251,7 +257,8 @@ void ShowWriteError(Notifier& notifier, int error) {
     notifier.ShowMessage(L"Error Code is: " + std::to_wstring(error) + L" \n", L"NULL ==fp ");
 }
 
-bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path, const ProfileSettings& settings) {
+bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path,
+                     const ProfileSettings& settings) {
     const int error = ports.files.Replace(path, ConfigFileBytesOf(settings, 1));
     if (error != 0) ShowWriteError(ports.notifier, error);
     return error == 0;
@@ -305,7 +312,8 @@ bool WriteLabels(IniFile& ini, const std::wstring& textPath, const std::wstring&
                  const ButtonLabels& labels) {
     if (textPath.empty()) return true;
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        if (!ini.WriteString(textPath, labelSection, L"Item" + std::to_wstring(i + 1), labels[i])) return false;
+        if (!ini.WriteString(textPath, labelSection, L"Item" + std::to_wstring(i + 1), labels[i]))
+            return false;
     }
     return true;
 }
@@ -364,8 +372,8 @@ bool ExportProfile(const ProfileFilePorts& ports, ProfileFileDialogs& dialogs, P
 
 ButtonLabels DefaultButtonLabels(Language language) {
     const TextCatalogue texts = TextCatalogueFor(language);
-    return {texts.click,      texts.menu,     texts.middleButton, texts.scrollUp,
-            texts.scrollDown, texts.dpiLoop,  texts.forward,      texts.backward};
+    return {texts.click,      texts.menu,    texts.middleButton, texts.scrollUp,
+            texts.scrollDown, texts.dpiLoop, texts.forward,      texts.backward};
 }
 
 bool ApplyFirstRunLabels(IniFile& ini, const ProfileFileState& state, Language language,

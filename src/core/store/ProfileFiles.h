@@ -64,7 +64,8 @@ void ShowWriteError(Notifier& notifier, int error);
 
 // Replaces the configuration file at `path` with `settings` and the first-run flag 1 (the labels of
 // a profile the program has written are set); a failure is shown to the user. True when written.
-bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path, const ProfileSettings& settings);
+bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path,
+                     const ProfileSettings& settings);
 
 // Chooses the current profile from the profile list in "str.ini" and reads its configuration
 // file into `settings`, every field brought into range (the corrected ones are named to the user).

@@ -20,7 +20,7 @@ namespace ravix::win {
 // the first.
 class DeviceChangeWatcher final : public MessageHandler {
 public:
-    using Search = std::function<bool()>;  // looks for the mouse; true when found
+    using Search = std::function<bool()>;     // looks for the mouse; true when found
     using Connected = std::function<bool()>;  // whether the mouse is connected now
     using Report = std::function<void(const DeviceChangeResponse&)>;
 

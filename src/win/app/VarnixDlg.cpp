@@ -34,7 +34,8 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
       m_state(state),
       m_ports(ports),
       m_mouse(state, ports),
-      m_deviceChanges([this] { return m_mouse.Search(); }, [this]() -> bool { return m_state.deviceLink.connected; },
+      m_deviceChanges([this] { return m_mouse.Search(); },
+                      [this]() -> bool { return m_state.deviceLink.connected; },
                       [this](const DeviceChangeResponse& response) { AnswerDeviceChange(response); }),
       m_store(state, ports,
               [this] {
@@ -116,11 +117,11 @@ void CVarnixDlg::LoadLook() {
     m_look.captionFont = m_captionFont.Get();
     // A skin that cannot be drawn would leave a window of no size: the shipped skin stands in, and
     // the user is told which file failed.
-    const SkinFolderChoice skin =
-        ChooseSkinFolder(m_ports.executablePath, m_state.store.text.skin.path, [this](const std::wstring& file) {
-            m_background.reset(LoadWindowBackground(m_hWnd, file));
-            return m_background != nullptr;
-        });
+    const SkinFolderChoice skin = ChooseSkinFolder(m_ports.executablePath, m_state.store.text.skin.path,
+                                                   [this](const std::wstring& file) {
+                                                       m_background.reset(LoadWindowBackground(m_hWnd, file));
+                                                       return m_background != nullptr;
+                                                   });
     m_look.skinFolder = skin.folder;
     if (const std::wstring failure = SkinFailureMessage(skin); !failure.empty())
         m_ports.notifier.ShowMessage(failure, ApplicationName(m_ports.executablePath));

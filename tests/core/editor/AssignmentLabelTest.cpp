@@ -1,16 +1,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "tests/fakes/ProfileFolder.h"
 #include "core/editor/ButtonAssignment.h"
 #include "core/editor/ButtonLabels.h"
 #include "core/keys/UsKeyboardLayout.h"
 #include "core/store/FactoryFiles.h"
+#include "tests/fakes/ProfileFolder.h"
 
 namespace ravix {
 namespace {
 
-constexpr Language kLanguages[] = {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese};
+constexpr Language kLanguages[] = {Language::English, Language::SimplifiedChinese,
+                                   Language::TraditionalChinese};
 
 // Whatever a choice on the page labels a button with, the label derived from the stored choice
 // is the same, in every language.
@@ -28,7 +29,8 @@ TEST(AssignmentLabel, EqualsTheLabelOfTheChoiceThatStoredIt) {
         for (int position = 0; position < kMainListEntryCount; ++position) {
             if (const auto label = ChooseMainEntry(settings, 2, position, texts)) expectSame(label, 2);
         }
-        for (const SubList list : {SubList::Wheel, SubList::Dpi, SubList::Multimedia, SubList::HotKey, SubList::Windows}) {
+        for (const SubList list :
+             {SubList::Wheel, SubList::Dpi, SubList::Multimedia, SubList::HotKey, SubList::Windows}) {
             const int entries = static_cast<int>(SubListEntries(list, texts, language).size());
             for (int position = 0; position < entries; ++position)
                 expectSame(ChooseSubEntry(settings, 3, list, position, texts, language), 3);

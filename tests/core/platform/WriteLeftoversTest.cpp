@@ -25,8 +25,8 @@ protected:
 
 TEST_F(WriteLeftovers, OnlyTheProgramsOwnCutShortCopiesAreRemoved) {
     const char* leftovers[] = {"config0.bin.writing", "str0.ini.writing.writing", "BACKUP.BIN.writing"};
-    const char* kept[] = {"config0.bin", "config0.bin.damaged", "notes.txt.writing", ".bin.writing",
-                          "config0.bin.writing.txt", "Skins/main.ini.writing"};
+    const char* kept[] = {"config0.bin",  "config0.bin.damaged",     "notes.txt.writing",
+                          ".bin.writing", "config0.bin.writing.txt", "Skins/main.ini.writing"};
     for (const char* name : leftovers) Touch(name);
     for (const char* name : kept) Touch(name);
     fs::create_directories(folder_ / "str1.ini.writing");  // a folder is never removed

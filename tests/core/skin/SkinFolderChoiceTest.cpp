@@ -24,9 +24,16 @@ TEST(SkinFolderChoice, AnUnusableSkinFallsBackToTheShippedOneAndSaysWhichFileFai
         {"no such folder", L"Nowhere", {L"Default"}, kSkins + L"Default", {kSkins + L"Nowhere/main.png"}},
         {"empty path", L"", {L"Default"}, kSkins + L"Default", {kSkins + L"/main.png"}},
         {"out of Skins", L"..\\..\\Windows", {L"Default"}, kSkins + L"Default", {kSkins + L"/main.png"}},
-        {"3000 characters", std::wstring(3000, L'a'), {L"Default"}, kSkins + L"Default", {kSkins + L"/main.png"}},
+        {"3000 characters",
+         std::wstring(3000, L'a'),
+         {L"Default"},
+         kSkins + L"Default",
+         {kSkins + L"/main.png"}},
         {"Default itself broken", L"Default", {}, kSkins + L"Default", {kSkins + L"Default/main.png"}},
-        {"nothing loads", L"Blue", {}, kSkins + L"Blue",
+        {"nothing loads",
+         L"Blue",
+         {},
+         kSkins + L"Blue",
          {kSkins + L"Blue/main.png", kSkins + L"Default/main.png"}},
     };
     for (const Case& c : cases) {
@@ -46,9 +53,11 @@ TEST(SkinFolderChoice, AnUnusableSkinFallsBackToTheShippedOneAndSaysWhichFileFai
 TEST(SkinFolderChoice, TheMessageNamesTheFileThatFailed) {
     EXPECT_EQ(SkinFailureMessage({kSkins + L"Blue", {}}), L"");
     EXPECT_EQ(SkinFailureMessage({kSkins + L"Default", {kSkins + L"Blue/main.png"}}),
-              L"The skin file \"" + kSkins + L"Blue/main.png\" could not be loaded. The default skin is shown instead.");
-    EXPECT_THAT(SkinFailureMessage({kSkins + L"Blue", {kSkins + L"Blue/main.png", kSkins + L"Default/main.png"}}),
-                ::testing::HasSubstr(L"\"" + kSkins + L"Default/main.png\" could not be loaded either."));
+              L"The skin file \"" + kSkins +
+                  L"Blue/main.png\" could not be loaded. The default skin is shown instead.");
+    EXPECT_THAT(
+        SkinFailureMessage({kSkins + L"Blue", {kSkins + L"Blue/main.png", kSkins + L"Default/main.png"}}),
+        ::testing::HasSubstr(L"\"" + kSkins + L"Default/main.png\" could not be loaded either."));
 }
 
 }  // namespace

@@ -346,7 +346,8 @@ TEST_F(ProfileImportExport, ImportIgnoresCancelOtherNamesAndWrongSizes) {
     EXPECT_FALSE(files_.Exists(Path(L"config0.bin")));
     // A file of the wrong size is named, with what is wrong with it.
     ASSERT_EQ(notifier_.messages.size(), 1u);
-    EXPECT_THAT(notifier_.messages[0].text, ::testing::HasSubstr(L"short.bin\" is damaged: it has 1756 bytes"));
+    EXPECT_THAT(notifier_.messages[0].text,
+                ::testing::HasSubstr(L"short.bin\" is damaged: it has 1756 bytes"));
     notifier_.messages.clear();
 
     dialogs_.answer = Path(L"elsewhere/gone.bin");

@@ -49,7 +49,7 @@ TEST(SettingsRanges, RecordsThePagesProduceStayAsTheyAre) {
 
 TEST(SettingsRanges, NumbersComeToTheNearestValidValue) {
     struct Case {
-        std::uint8_t ProfileSettings::* field;
+        std::uint8_t ProfileSettings::*field;
         std::uint8_t stored, corrected;
         const wchar_t* name;
     } cases[] = {
@@ -82,7 +82,8 @@ TEST(SettingsRanges, NumbersComeToTheNearestValidValue) {
 TEST(SettingsRanges, DpiLevelsOfEveryStage) {
     ProfileSettings settings = FactorySettings(0);
     settings.dpiLevel = {0, 255, 50, 101, 16, 0};
-    EXPECT_THAT(BringIntoRange(settings), ElementsAre(L"DPI stage 1", L"DPI stage 2", L"DPI stage 4", L"DPI stage 6"));
+    EXPECT_THAT(BringIntoRange(settings),
+                ElementsAre(L"DPI stage 1", L"DPI stage 2", L"DPI stage 4", L"DPI stage 6"));
     EXPECT_EQ(settings.dpiLevel, (std::array<std::uint8_t, 6>{1, 100, 50, 100, 16, 1}));
 }
 
@@ -117,8 +118,8 @@ TEST(SettingsRanges, UnknownFunctionsBecomeTheButtonsDefault) {
 
 TEST(SettingsRanges, ChoicesOfAKnownFunctionComeToTheNearestEntry) {
     ProfileSettings settings = FactorySettings(0);
-    settings.wheelChoice[2] = 0;                              // scroll select
-    settings.dpiChoice[5] = 9;                                // CPI cycle
+    settings.wheelChoice[2] = 0;                                  // scroll select
+    settings.dpiChoice[5] = 9;                                    // CPI cycle
     settings.actionType[6] = 9, settings.windowsChoice[6] = 200;  // Windows
     settings.actionType[7] = 12, settings.macroLoopMode[7] = 3;   // macro
     EXPECT_THAT(BringIntoRange(settings), ElementsAre(L"button 3", L"button 6", L"button 7", L"button 8"));
