@@ -20,6 +20,7 @@ ExternalProject_Add(fwupdate_x86
 set(RAVIX_DIST_ZIP ${CMAKE_BINARY_DIR}/VelmarRavixDriver-${PROJECT_VERSION}.zip)
 add_custom_target(dist_zip ALL
     COMMAND ${CMAKE_COMMAND} -E touch ${RAVIX_DIST_DIR}/record.ini
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/check-dist.sh $<TARGET_FILE:ravixctl> ${RAVIX_DIST_DIR}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${RAVIX_DIST_ZIP}
     COMMAND ${CMAKE_COMMAND} -E tar cf ${RAVIX_DIST_ZIP} --format=zip .
     WORKING_DIRECTORY ${RAVIX_DIST_DIR}

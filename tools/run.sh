@@ -13,7 +13,17 @@ headless=0
 source tools/wine-env.sh
 trap ravix_wine_cleanup EXIT
 
-exe="build/windows/dist/Velmar Ravix Driver.exe"
+# The program rewrites its profile files beside itself, so it runs from a copy of dist/ in a folder of
+# its own: dist/ (and the zip packed from it) keeps the factory state. The program and its skins are
+# brought up to date on every run; the profiles the user changed stay.
+run_dir="build/windows/run"
+mkdir -p "$run_dir"
+for entry in build/windows/dist/*; do
+    name=$(basename "$entry")
+    case "$name" in *.bin | *.ini) [ -e "$run_dir/$name" ] && continue ;; esac
+    cp -a "$entry" "$run_dir/"
+done
+exe="$run_dir/Velmar Ravix Driver.exe"
 if [ "$headless" = 0 ]; then
     wine "$exe" --simulate "$@"
     exit 0

@@ -17,8 +17,6 @@ namespace {
 
 // How long one read waits before the watch is asked for plug-ins and unplugs.
 constexpr std::uint32_t kReadSliceMs = 500;
-// One plug-in or unplug is told once per interface: changes this close together are one.
-constexpr std::uint32_t kGatherMs = 300;
 
 struct ListenOptions {
     bool simulate = false;
@@ -72,9 +70,11 @@ public:
     }
 
     // Runs discovery again after a plug-in or unplug and says what it found.
-    void Answer(DeviceChange change) {
+    void Answer(SettledDeviceChange change) {
+        const bool wasConnected = m_link.connected;
         m_link.eventHandle.reset();  // the old one is dead, or discovery opens it again
-        const DeviceChangeResponse response = RespondToDeviceChange(change, Discover(m_session.Bus(), m_link));
+        const bool discovered = Discover(m_session.Bus(), m_link);
+        const DeviceChangeResponse response = RespondToSettledChange(change, discovered, wasConnected);
         if (response.notice) Announce(*response.notice);
         m_link.connected = response.connected;
         if (response.reconnect) Reconnect();
@@ -116,13 +116,16 @@ private:
     std::array<std::uint8_t, kDeviceImageSize> m_image{};
 };
 
-// The next plug-in or unplug, with the others of the same moment folded into it.
-DeviceChange NextChange(DeviceWatch& watch, std::uint32_t timeoutMs) {
+// The next plug-in or unplug, with the others of the same burst gathered into it by the program's
+// own settling rule.
+SettledDeviceChange NextChange(DeviceWatch& watch, Clock& clock, std::uint32_t timeoutMs) {
+    DeviceChangeSettler settler;
     DeviceChange change = watch.WaitForChange(timeoutMs);
-    if (change == DeviceChange::Ignore) return change;
-    for (DeviceChange next; (next = watch.WaitForChange(kGatherMs)) != DeviceChange::Ignore;)
-        change = CombineDeviceChanges(change, next);
-    return change;
+    if (change == DeviceChange::Ignore) return settler.Take();
+    std::uint32_t due = settler.Add(change, clock.TickCount());
+    while (due > 0 && (change = watch.WaitForChange(due)) != DeviceChange::Ignore)
+        due = settler.Add(change, clock.TickCount());
+    return settler.Take();
 }
 
 }  // namespace
@@ -152,7 +155,8 @@ int RunListenCommand(CliArguments arguments, CliContext& context) {
             context.err << "ravixctl: the mouse's event interface was not found\n";
             return kExitFailed;
         }
-        if (const DeviceChange change = NextChange(*watch, kReadSliceMs); change != DeviceChange::Ignore)
+        if (const SettledDeviceChange change = NextChange(*watch, context.clock, kReadSliceMs);
+            change.last != DeviceChange::Ignore)
             listener.Answer(change);
     }
 }

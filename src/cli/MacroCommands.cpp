@@ -21,7 +21,8 @@ int Usage(CliContext& context) {
 // A library the user named must be there: a missing one would only list nothing or encode zeros.
 bool CheckLibraryExists(const MacroLibrary& library, std::string_view argument, CliContext& context) {
     if (library.Exists()) return true;
-    context.err << "ravixctl: " << argument << ": no such file\n";
+    const bool other = KindOfPath(PathArgument(argument)) == PathKind::NotRegularFile;
+    context.err << "ravixctl: " << argument << (other ? ": not a regular file\n" : ": no such file\n");
     return false;
 }
 

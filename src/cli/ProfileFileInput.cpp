@@ -21,6 +21,9 @@ std::optional<ProfileFileContents> ReadProfileFileArgument(std::string_view argu
         case FileContents::Status::Missing:
             context.err << "ravixctl: " << argument << ": no such file\n";
             return std::nullopt;
+        case FileContents::Status::NotRegular:
+            context.err << "ravixctl: " << argument << ": not a regular file\n";
+            return std::nullopt;
         case FileContents::Status::Unreadable:
             context.err << "ravixctl: " << argument << ": cannot be read\n";
             return std::nullopt;

@@ -44,19 +44,19 @@ protected:
     void SetUp() override {
         static std::atomic<int> counter{0};
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        folder_ = std::filesystem::temp_directory_path() /
+        m_folder = std::filesystem::temp_directory_path() /
                   ("ravix-ini-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-        std::filesystem::create_directories(folder_);
-        ini_ = GetParam().make();
+        std::filesystem::create_directories(m_folder);
+        m_ini = GetParam().make();
     }
 
     void TearDown() override {
         std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        std::filesystem::remove_all(m_folder, ignored);
     }
 
     std::wstring PathOf(const std::wstring& name) const {
-        return folder_.wstring() + std::wstring(1, std::filesystem::path::preferred_separator) + name;
+        return m_folder.wstring() + std::wstring(1, std::filesystem::path::preferred_separator) + name;
     }
 
     std::vector<std::uint8_t> BytesOf(const std::wstring& path) const {
@@ -77,65 +77,65 @@ protected:
     }
 
     std::size_t FilesInFolder() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder_), {}));
+        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(m_folder), {}));
     }
 
-    std::filesystem::path folder_;
-    std::unique_ptr<ravix::IniFile> ini_;
+    std::filesystem::path m_folder;
+    std::unique_ptr<ravix::IniFile> m_ini;
 };
 
 TEST_P(IniFileConformance, MissingFileReadsEmptyAndIsNotCreatedByDeletion) {
     const std::wstring path = PathOf(L"absent.ini");
-    EXPECT_FALSE(ini_->FileExists(path));
-    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Lan"), L"");
-    EXPECT_TRUE(ini_->SectionNames(path).empty());
-    ini_->DeleteSection(path, L"Skins");
-    EXPECT_FALSE(ini_->FileExists(path));
+    EXPECT_FALSE(m_ini->FileExists(path));
+    EXPECT_EQ(m_ini->ReadString(path, L"Skins", L"Lan"), L"");
+    EXPECT_TRUE(m_ini->SectionNames(path).empty());
+    m_ini->DeleteSection(path, L"Skins");
+    EXPECT_FALSE(m_ini->FileExists(path));
 }
 
 TEST_P(IniFileConformance, CreatedFileIsUtf16WithByteOrderMarkAndKeepsAnyLanguage) {
     const std::wstring path = PathOf(L"\u914D\u7F6E.ini");  // a file name in Chinese
     const std::wstring name = L"\u6211\u7684\u914D\u7F6E \u00E9\u00E8 \u0416";
-    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"Item0", name));
-    ASSERT_TRUE(ini_->WriteString(path, L"\u5B8F", L"\u952E", L"\u503C"));
-    EXPECT_TRUE(ini_->FileExists(path));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Profile", L"Item0", name));
+    ASSERT_TRUE(m_ini->WriteString(path, L"\u5B8F", L"\u952E", L"\u503C"));
+    EXPECT_TRUE(m_ini->FileExists(path));
     const std::vector<std::uint8_t> bytes = BytesOf(path);
     ASSERT_GE(bytes.size(), 2u);
     EXPECT_EQ(bytes[0], 0xFF);
     EXPECT_EQ(bytes[1], 0xFE);
-    EXPECT_EQ(ini_->ReadString(path, L"Profile", L"Item0"), name);
-    EXPECT_EQ(ini_->ReadString(path, L"\u5B8F", L"\u952E"), L"\u503C");
+    EXPECT_EQ(m_ini->ReadString(path, L"Profile", L"Item0"), name);
+    EXPECT_EQ(m_ini->ReadString(path, L"\u5B8F", L"\u952E"), L"\u503C");
 }
 
 TEST_P(IniFileConformance, NamesCompareWithoutRegardToCase) {
     const std::wstring path = PathOf(L"str.ini");
-    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"ItemCount", L"3"));
-    EXPECT_EQ(ini_->ReadString(path, L"PROFILE", L"itemcount"), L"3");
-    ASSERT_TRUE(ini_->WriteString(path, L"profile", L"ITEMCOUNT", L"4"));
-    EXPECT_EQ(ini_->ReadString(path, L"Profile", L"ItemCount"), L"4");
-    ASSERT_EQ(ini_->SectionNames(path).size(), 1u);
-    EXPECT_TRUE(ini_->DeleteSection(path, L"pRoFiLe"));
-    EXPECT_TRUE(ini_->SectionNames(path).empty());
+    ASSERT_TRUE(m_ini->WriteString(path, L"Profile", L"ItemCount", L"3"));
+    EXPECT_EQ(m_ini->ReadString(path, L"PROFILE", L"itemcount"), L"3");
+    ASSERT_TRUE(m_ini->WriteString(path, L"profile", L"ITEMCOUNT", L"4"));
+    EXPECT_EQ(m_ini->ReadString(path, L"Profile", L"ItemCount"), L"4");
+    ASSERT_EQ(m_ini->SectionNames(path).size(), 1u);
+    EXPECT_TRUE(m_ini->DeleteSection(path, L"pRoFiLe"));
+    EXPECT_TRUE(m_ini->SectionNames(path).empty());
 }
 
 TEST_P(IniFileConformance, SectionsStayInFileOrderAndNewOnesAreAppended) {
     const std::wstring path = PathOf(L"record.ini");
     for (const wchar_t* section : {L"Beta", L"Alpha", L"Gamma"})
-        ASSERT_TRUE(ini_->WriteString(path, section, L"k", L"1"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Alpha", L"k", L"2"));
-    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Beta", L"Alpha", L"Gamma"}));
-    ASSERT_TRUE(ini_->DeleteSection(path, L"Beta"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Beta", L"k", L"3"));
-    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Alpha", L"Gamma", L"Beta"}));
+        ASSERT_TRUE(m_ini->WriteString(path, section, L"k", L"1"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Alpha", L"k", L"2"));
+    EXPECT_EQ(m_ini->SectionNames(path), (std::vector<std::wstring>{L"Beta", L"Alpha", L"Gamma"}));
+    ASSERT_TRUE(m_ini->DeleteSection(path, L"Beta"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Beta", L"k", L"3"));
+    EXPECT_EQ(m_ini->SectionNames(path), (std::vector<std::wstring>{L"Alpha", L"Gamma", L"Beta"}));
 }
 
 TEST_P(IniFileConformance, NewKeyGoesToTheEndOfItsSectionAndValuesAreReplacedInPlace) {
     const std::wstring path = PathOf(L"str0.ini");
-    ASSERT_TRUE(ini_->WriteString(path, L"First", L"a", L"1"));
-    ASSERT_TRUE(ini_->WriteString(path, L"First", L"b", L"2"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Second", L"x", L"9"));
-    ASSERT_TRUE(ini_->WriteString(path, L"First", L"c", L"3"));
-    ASSERT_TRUE(ini_->WriteString(path, L"First", L"a", L"one"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"First", L"a", L"1"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"First", L"b", L"2"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Second", L"x", L"9"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"First", L"c", L"3"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"First", L"a", L"one"));
     const std::wstring text = TextOf(path);
     const auto a = text.find(L"a=one"), b = text.find(L"b=2"), c = text.find(L"c=3"),
                second = text.find(L"[Second]");
@@ -149,34 +149,34 @@ TEST_P(IniFileConformance, NewKeyGoesToTheEndOfItsSectionAndValuesAreReplacedInP
 
 TEST_P(IniFileConformance, DeletingASectionRemovesAllItsKeysAndNothingElse) {
     const std::wstring path = PathOf(L"record.ini");
-    ASSERT_TRUE(ini_->WriteString(path, L"Keep", L"k", L"1"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Drop", L"a", L"1"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Drop", L"b", L"2"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Last", L"k", L"3"));
-    ASSERT_TRUE(ini_->DeleteSection(path, L"Drop"));
-    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Keep", L"Last"}));
-    EXPECT_EQ(ini_->ReadString(path, L"Drop", L"a"), L"");
-    EXPECT_EQ(ini_->ReadString(path, L"Keep", L"k"), L"1");
-    EXPECT_EQ(ini_->ReadString(path, L"Last", L"k"), L"3");
+    ASSERT_TRUE(m_ini->WriteString(path, L"Keep", L"k", L"1"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Drop", L"a", L"1"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Drop", L"b", L"2"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Last", L"k", L"3"));
+    ASSERT_TRUE(m_ini->DeleteSection(path, L"Drop"));
+    EXPECT_EQ(m_ini->SectionNames(path), (std::vector<std::wstring>{L"Keep", L"Last"}));
+    EXPECT_EQ(m_ini->ReadString(path, L"Drop", L"a"), L"");
+    EXPECT_EQ(m_ini->ReadString(path, L"Keep", L"k"), L"1");
+    EXPECT_EQ(m_ini->ReadString(path, L"Last", L"k"), L"3");
 }
 
 TEST_P(IniFileConformance, ValuesReadBackTrimmed) {
     const std::wstring path = PathOf(L"str1.ini");
-    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Path", L"  Default Skin \t"));
-    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Path"), L"Default Skin");
-    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Lan", L"\"CHS\""));
-    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Lan"), L"CHS");
-    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Empty", L""));
-    EXPECT_EQ(ini_->ReadString(path, L"Skins", L"Empty"), L"");
+    ASSERT_TRUE(m_ini->WriteString(path, L"Skins", L"Path", L"  Default Skin \t"));
+    EXPECT_EQ(m_ini->ReadString(path, L"Skins", L"Path"), L"Default Skin");
+    ASSERT_TRUE(m_ini->WriteString(path, L"Skins", L"Lan", L"\"CHS\""));
+    EXPECT_EQ(m_ini->ReadString(path, L"Skins", L"Lan"), L"CHS");
+    ASSERT_TRUE(m_ini->WriteString(path, L"Skins", L"Empty", L""));
+    EXPECT_EQ(m_ini->ReadString(path, L"Skins", L"Empty"), L"");
 }
 
 TEST_P(IniFileConformance, ReadsGiveAtMost1023Characters) {
     const std::wstring path = PathOf(L"long.ini");
     const std::wstring longValue = std::wstring(1000, L'a') + std::wstring(1000, L'b');
-    ASSERT_TRUE(ini_->WriteString(path, L"S", L"k", longValue));
-    EXPECT_EQ(ini_->ReadString(path, L"S", L"k"), longValue.substr(0, 1023));
-    ASSERT_TRUE(ini_->WriteString(path, L"S", L"exact", std::wstring(1023, L'c')));
-    EXPECT_EQ(ini_->ReadString(path, L"S", L"exact"), std::wstring(1023, L'c'));
+    ASSERT_TRUE(m_ini->WriteString(path, L"S", L"k", longValue));
+    EXPECT_EQ(m_ini->ReadString(path, L"S", L"k"), longValue.substr(0, 1023));
+    ASSERT_TRUE(m_ini->WriteString(path, L"S", L"exact", std::wstring(1023, L'c')));
+    EXPECT_EQ(m_ini->ReadString(path, L"S", L"exact"), std::wstring(1023, L'c'));
 }
 
 TEST_P(IniFileConformance, ReadsExistingEightBitAndUtf8Files) {
@@ -184,49 +184,49 @@ TEST_P(IniFileConformance, ReadsExistingEightBitAndUtf8Files) {
     WriteRaw(
         ansi,
         "; written by hand\r\n[Skins]\r\nLan = CHT \r\nRColor=300\r\n\r\n[Setting-EN]\r\nItem1=Click\r\n");
-    EXPECT_EQ(ini_->ReadString(ansi, L"Skins", L"Lan"), L"CHT");
-    EXPECT_EQ(ini_->ReadString(ansi, L"skins", L"RColor"), L"300");
-    EXPECT_EQ(ini_->SectionNames(ansi), (std::vector<std::wstring>{L"Skins", L"Setting-EN"}));
-    ASSERT_TRUE(ini_->WriteString(ansi, L"Setting-EN", L"Item2", L"Menu"));
-    EXPECT_EQ(ini_->ReadString(ansi, L"Setting-EN", L"Item1"), L"Click");
-    EXPECT_EQ(ini_->ReadString(ansi, L"Setting-EN", L"Item2"), L"Menu");
-    EXPECT_EQ(ini_->ReadString(ansi, L"Skins", L"Lan"), L"CHT");
+    EXPECT_EQ(m_ini->ReadString(ansi, L"Skins", L"Lan"), L"CHT");
+    EXPECT_EQ(m_ini->ReadString(ansi, L"skins", L"RColor"), L"300");
+    EXPECT_EQ(m_ini->SectionNames(ansi), (std::vector<std::wstring>{L"Skins", L"Setting-EN"}));
+    ASSERT_TRUE(m_ini->WriteString(ansi, L"Setting-EN", L"Item2", L"Menu"));
+    EXPECT_EQ(m_ini->ReadString(ansi, L"Setting-EN", L"Item1"), L"Click");
+    EXPECT_EQ(m_ini->ReadString(ansi, L"Setting-EN", L"Item2"), L"Menu");
+    EXPECT_EQ(m_ini->ReadString(ansi, L"Skins", L"Lan"), L"CHT");
 
     const std::wstring utf8 = PathOf(L"utf8.ini");
     WriteRaw(utf8, "\xEF\xBB\xBF[Setting-CHS]\r\nItem1=\xE5\xB7\xA6\xE9\x94\xAE\r\n");
-    EXPECT_EQ(ini_->ReadString(utf8, L"Setting-CHS", L"Item1"), L"\u5DE6\u952E");
+    EXPECT_EQ(m_ini->ReadString(utf8, L"Setting-CHS", L"Item1"), L"\u5DE6\u952E");
 }
 
 TEST_P(IniFileConformance, WritingLeavesNoOtherFileBeside) {
     const std::wstring path = PathOf(L"str.ini");
-    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"ItemCount", L"1"));
-    ASSERT_TRUE(ini_->WriteString(path, L"Profile", L"Item0", L"PROFILE_0"));
-    ASSERT_TRUE(ini_->DeleteSection(path, L"Profile"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Profile", L"ItemCount", L"1"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Profile", L"Item0", L"PROFILE_0"));
+    ASSERT_TRUE(m_ini->DeleteSection(path, L"Profile"));
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
 TEST_P(IniFileConformance, NamesTheFormatCannotHoldAreRefusedAndLineBreaksInValuesBecomeSpaces) {
     const std::wstring path = PathOf(L"str2.ini");
-    ASSERT_TRUE(ini_->WriteString(path, L"Skins", L"Lan", L"EN"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Skins", L"Lan", L"EN"));
     const std::vector<std::uint8_t> before = BytesOf(path);
     struct Case {
         std::wstring section, key;
     } refused[] = {{L"", L"k"}, {L"A]B", L"k"}, {L"A\nB", L"k"}, {L"S", L""},
                    {L"S", L"a=b"}, {L"S", L"[x"}, {L"S", L"a\r\nb"}};
-    for (const Case& c : refused) EXPECT_FALSE(ini_->WriteString(path, c.section, c.key, L"v"));
+    for (const Case& c : refused) EXPECT_FALSE(m_ini->WriteString(path, c.section, c.key, L"v"));
     EXPECT_EQ(BytesOf(path), before);
 
-    ASSERT_TRUE(ini_->WriteString(path, L"Setting-EN", L"Item1", L"two\r\nlines\n[Skins]"));
-    EXPECT_EQ(ini_->ReadString(path, L"Setting-EN", L"Item1"), L"two  lines [Skins]");
-    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Skins", L"Setting-EN"}));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Setting-EN", L"Item1", L"two\r\nlines\n[Skins]"));
+    EXPECT_EQ(m_ini->ReadString(path, L"Setting-EN", L"Item1"), L"two  lines [Skins]");
+    EXPECT_EQ(m_ini->SectionNames(path), (std::vector<std::wstring>{L"Skins", L"Setting-EN"}));
 }
 
 TEST_P(IniFileConformance, TextBeyondAsciiWrittenIntoAnEightBitFileSurvives) {
     const std::wstring path = PathOf(L"str3.ini");
     WriteRaw(path, "[Setting-CHS]\r\nItem1=Click\r\n");
-    ASSERT_TRUE(ini_->WriteString(path, L"Setting-CHS", L"Item2", L"\u53F3\u952E"));
-    EXPECT_EQ(ini_->ReadString(path, L"Setting-CHS", L"Item2"), L"\u53F3\u952E");
-    EXPECT_EQ(ini_->ReadString(path, L"Setting-CHS", L"Item1"), L"Click");
+    ASSERT_TRUE(m_ini->WriteString(path, L"Setting-CHS", L"Item2", L"\u53F3\u952E"));
+    EXPECT_EQ(m_ini->ReadString(path, L"Setting-CHS", L"Item2"), L"\u53F3\u952E");
+    EXPECT_EQ(m_ini->ReadString(path, L"Setting-CHS", L"Item1"), L"Click");
 }
 
 TEST_P(IniFileConformance, SectionReadGivesEveryKeyInFileOrderWithItsValueAsRead) {
@@ -236,7 +236,7 @@ TEST_P(IniFileConformance, SectionReadGivesEveryKeyInFileOrderWithItsValueAsRead
              "[Macro-0]\r\n; a comment\r\n  DelayTimeSelStatus = 1 \r\nnot a key line\r\n"
              "MacroLoopTimes=\"3\"\r\nItem0=A   Dn\r\nitem0=shadowed\r\nEmpty=\r\nItem1=" +
                  std::string(1500, 'x') + "\r\n\r\n[Last]\r\nk=v\r\n");
-    const std::vector<ravix::IniEntry> entries = ini_->ReadSection(path, L"MACRO-0");
+    const std::vector<ravix::IniEntry> entries = m_ini->ReadSection(path, L"MACRO-0");
     std::vector<std::wstring> keys;
     for (const auto& entry : entries) keys.push_back(entry.key);
     // A repeated key may or may not be listed again; the first one always comes first.
@@ -246,19 +246,19 @@ TEST_P(IniFileConformance, SectionReadGivesEveryKeyInFileOrderWithItsValueAsRead
                                                L"Item0", L"Empty", L"Item1"}));
     for (const std::wstring key : {L"DelayTimeSelStatus", L"not a key line", L"MacroLoopTimes", L"Item0",
                                    L"ITEM0", L"Empty", L"Item1", L"Missing"})
-        EXPECT_EQ(ravix::FindIniValue(entries, key), ini_->ReadString(path, L"Macro-0", key)) << key;
+        EXPECT_EQ(ravix::FindIniValue(entries, key), m_ini->ReadString(path, L"Macro-0", key)) << key;
     EXPECT_EQ(ravix::FindIniValue(entries, L"MacroLoopTimes"), L"3");
     EXPECT_EQ(ravix::FindIniValue(entries, L"Item1").size(), 1023u);
 }
 
 TEST_P(IniFileConformance, SectionReadOfWhatIsNotThereIsEmpty) {
     const std::wstring path = PathOf(L"record.ini");
-    EXPECT_TRUE(ini_->ReadSection(path, L"Macro-0").empty());
-    EXPECT_FALSE(ini_->FileExists(path));
-    ASSERT_TRUE(ini_->WriteString(path, L"Macro-0", L"MacroLoopTimes", L"1"));
-    EXPECT_TRUE(ini_->ReadSection(path, L"Macro-1").empty());
-    ASSERT_TRUE(ini_->DeleteSection(path, L"Macro-0"));
-    EXPECT_TRUE(ini_->ReadSection(path, L"Macro-0").empty());
+    EXPECT_TRUE(m_ini->ReadSection(path, L"Macro-0").empty());
+    EXPECT_FALSE(m_ini->FileExists(path));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Macro-0", L"MacroLoopTimes", L"1"));
+    EXPECT_TRUE(m_ini->ReadSection(path, L"Macro-1").empty());
+    ASSERT_TRUE(m_ini->DeleteSection(path, L"Macro-0"));
+    EXPECT_TRUE(m_ini->ReadSection(path, L"Macro-0").empty());
 }
 
 TEST_P(IniFileConformance, SectionReadHoldsALargeSectionWhole) {
@@ -269,7 +269,7 @@ TEST_P(IniFileConformance, SectionReadHoldsALargeSectionWhole) {
         text += "Item" + std::to_string(i) + "=" + std::string(500, 'a' + i % 26) + "\r\n";
     text += "[After]\r\nk=v\r\n";
     WriteRaw(path, text);
-    const std::vector<ravix::IniEntry> entries = ini_->ReadSection(path, L"Big");
+    const std::vector<ravix::IniEntry> entries = m_ini->ReadSection(path, L"Big");
     ASSERT_EQ(entries.size(), 100u);
     EXPECT_EQ(entries[99].key, L"Item99");
     EXPECT_EQ(entries[99].value, std::wstring(500, static_cast<wchar_t>(L'a' + 99 % 26)));
@@ -279,38 +279,38 @@ TEST_P(IniFileConformance, ChangesMadeBesideTheAdapterAreSeenAtTheNextRead) {
     // Another program may rewrite the file between two reads, even with a text of the same length.
     const std::wstring path = PathOf(L"record.ini");
     WriteRaw(path, "[Macro-0]\r\nItem0=A   Dn\r\n");
-    EXPECT_EQ(ini_->ReadString(path, L"Macro-0", L"Item0"), L"A   Dn");
+    EXPECT_EQ(m_ini->ReadString(path, L"Macro-0", L"Item0"), L"A   Dn");
     WriteRaw(path, "[Macro-0]\r\nItem0=B   Dn\r\n");
-    EXPECT_EQ(ini_->ReadSection(path, L"Macro-0").at(0).value, L"B   Dn");
+    EXPECT_EQ(m_ini->ReadSection(path, L"Macro-0").at(0).value, L"B   Dn");
     WriteRaw(path, "[Macro-1]\r\nItem0=B   Dn\r\n");
-    EXPECT_EQ(ini_->SectionNames(path), std::vector<std::wstring>{L"Macro-1"});
-    ASSERT_TRUE(ini_->WriteString(path, L"Macro-1", L"Item0", L"C   Dn"));
-    EXPECT_EQ(ini_->ReadString(path, L"Macro-1", L"Item0"), L"C   Dn");
+    EXPECT_EQ(m_ini->SectionNames(path), std::vector<std::wstring>{L"Macro-1"});
+    ASSERT_TRUE(m_ini->WriteString(path, L"Macro-1", L"Item0", L"C   Dn"));
+    EXPECT_EQ(m_ini->ReadString(path, L"Macro-1", L"Item0"), L"C   Dn");
 }
 
 TEST_P(IniFileConformance, KeyLineWithoutAValueHidesALaterLineOfTheSameKey) {
     // A file edited by hand: the bare "Item0" is the key, read as empty, and a write fills it in.
     const std::wstring path = PathOf(L"record.ini");
     WriteRaw(path, "[Macro-0]\r\n  Item0  \r\nItemCount=1\r\nitem0=A   Dn\r\n[Next]\r\nItem0=B   Dn\r\n");
-    EXPECT_EQ(ini_->ReadString(path, L"Macro-0", L"Item0"), L"");
-    EXPECT_EQ(ravix::FindIniValue(ini_->ReadSection(path, L"Macro-0"), L"Item0"), L"");
-    ASSERT_TRUE(ini_->WriteString(path, L"Macro-0", L"ITEM0", L"C   Up"));
-    const std::vector<ravix::IniEntry> entries = ini_->ReadSection(path, L"Macro-0");
+    EXPECT_EQ(m_ini->ReadString(path, L"Macro-0", L"Item0"), L"");
+    EXPECT_EQ(ravix::FindIniValue(m_ini->ReadSection(path, L"Macro-0"), L"Item0"), L"");
+    ASSERT_TRUE(m_ini->WriteString(path, L"Macro-0", L"ITEM0", L"C   Up"));
+    const std::vector<ravix::IniEntry> entries = m_ini->ReadSection(path, L"Macro-0");
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].key, L"Item0");
     EXPECT_EQ(entries[0].value, L"C   Up");
     EXPECT_EQ(entries[2].value, L"A   Dn");
-    EXPECT_EQ(ini_->ReadString(path, L"Next", L"Item0"), L"B   Dn");
+    EXPECT_EQ(m_ini->ReadString(path, L"Next", L"Item0"), L"B   Dn");
 }
 
 TEST_P(IniFileConformance, DeletingARepeatedSectionRemovesTheFirstOnly) {
     const std::wstring path = PathOf(L"record.ini");
     WriteRaw(path, "[Fast]\r\nItemCount=1\r\n[Slow]\r\nItemCount=2\r\n[FAST]\r\nItemCount=3\r\n");
-    EXPECT_EQ(ini_->ReadString(path, L"Fast", L"ItemCount"), L"1");
-    ASSERT_TRUE(ini_->DeleteSection(path, L"fast"));
-    EXPECT_EQ(ini_->SectionNames(path), (std::vector<std::wstring>{L"Slow", L"FAST"}));
-    EXPECT_EQ(ini_->ReadString(path, L"Fast", L"ItemCount"), L"3");
-    ASSERT_TRUE(ini_->DeleteSection(path, L"Fast"));
-    EXPECT_EQ(ini_->SectionNames(path), std::vector<std::wstring>{L"Slow"});
-    EXPECT_EQ(ini_->ReadString(path, L"Slow", L"ItemCount"), L"2");
+    EXPECT_EQ(m_ini->ReadString(path, L"Fast", L"ItemCount"), L"1");
+    ASSERT_TRUE(m_ini->DeleteSection(path, L"fast"));
+    EXPECT_EQ(m_ini->SectionNames(path), (std::vector<std::wstring>{L"Slow", L"FAST"}));
+    EXPECT_EQ(m_ini->ReadString(path, L"Fast", L"ItemCount"), L"3");
+    ASSERT_TRUE(m_ini->DeleteSection(path, L"Fast"));
+    EXPECT_EQ(m_ini->SectionNames(path), std::vector<std::wstring>{L"Slow"});
+    EXPECT_EQ(m_ini->ReadString(path, L"Slow", L"ItemCount"), L"2");
 }

@@ -41,12 +41,12 @@ inline std::string KeyboardLayoutImplementationName(
 
 class KeyboardLayoutConformance : public ::testing::TestWithParam<KeyboardLayoutImplementation> {
 protected:
-    void SetUp() override { layout_ = GetParam().make(); }
+    void SetUp() override { m_layout = GetParam().make(); }
 
-    const KeyboardLayout& layout() const { return *layout_; }
+    const KeyboardLayout& layout() const { return *m_layout; }
 
 private:
-    std::unique_ptr<KeyboardLayout> layout_;
+    std::unique_ptr<KeyboardLayout> m_layout;
 };
 
 // On a US layout every key sits where the table puts it, so each row translates both ways to itself.

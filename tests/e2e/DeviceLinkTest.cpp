@@ -21,27 +21,27 @@ public:
     explicit TraceFile(const wchar_t* name) {
         wchar_t folder[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, folder);
-        path_ = std::wstring(folder) + name;
-        DeleteFileW(path_.c_str());
+        m_path = std::wstring(folder) + name;
+        DeleteFileW(m_path.c_str());
     }
-    ~TraceFile() { DeleteFileW(path_.c_str()); }
+    ~TraceFile() { DeleteFileW(m_path.c_str()); }
 
-    const std::wstring& Path() const { return path_; }
-    std::wstring Switch() const { return L"\"--trace=" + path_ + L"\""; }
+    const std::wstring& Path() const { return m_path; }
+    std::wstring Switch() const { return L"\"--trace=" + m_path + L"\""; }
 
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
-        std::ifstream file(path_.c_str(), std::ios::binary);
+        std::ifstream file(m_path.c_str(), std::ios::binary);
         for (std::string line; std::getline(file, line);) {
             if (!line.empty() && line.back() == '\r') line.pop_back();
             lines.push_back(line);
         }
         return lines;
     }
-    bool Exists() const { return GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    bool Exists() const { return GetFileAttributesW(m_path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 private:
-    std::wstring path_;
+    std::wstring m_path;
 };
 
 TEST(ProgramDeviceLink, SimulatedMouseConnectsAndTheTraceFileGetsTheConnectSequenceAppended) {

@@ -29,22 +29,22 @@ constexpr int kSaveX = 924, kSaveY = 605;
 // A copy of the program's folder in the temporary folder, removed at the end.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(const std::wstring& name) : path_(FreshTempPath(name)) {
+    explicit ProgramFolder(const std::wstring& name) : m_path(FreshTempPath(name)) {
         std::error_code error;
-        std::filesystem::remove_all(path_, error);
-        std::filesystem::copy(DistFolder(), path_, std::filesystem::copy_options::recursive, error);
-        copied_ = !error;
+        std::filesystem::remove_all(m_path, error);
+        std::filesystem::copy(DistFolder(), m_path, std::filesystem::copy_options::recursive, error);
+        m_copied = !error;
     }
     ~ProgramFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
+        std::filesystem::remove_all(m_path, ignored);
     }
-    bool Copied() const { return copied_; }
-    const std::wstring& Path() const { return path_; }
+    bool Copied() const { return m_copied; }
+    const std::wstring& Path() const { return m_path; }
 
 private:
-    std::wstring path_;
-    bool copied_ = false;
+    std::wstring m_path;
+    bool m_copied = false;
 };
 
 std::size_t CountStarting(const std::vector<std::string>& lines, const std::string& start) {
@@ -56,32 +56,32 @@ std::size_t CountStarting(const std::vector<std::string>& lines, const std::stri
 class SimulatedProgram {
 public:
     SimulatedProgram(const std::wstring& folder, const std::wstring& tag)
-        : trace_(FreshTempPath(L"ravix-" + tag + L"-trace.txt")),
-          notices_(FreshTempPath(L"ravix-" + tag + L"-notices.txt")),
-          program_(L"--simulate \"--trace=" + trace_ + L"\" \"--notices=" + notices_ + L"\"", folder) {
-        window_ = WaitForWindow(program_, kWindowClass, kStartTimeout);
+        : m_trace(FreshTempPath(L"ravix-" + tag + L"-trace.txt")),
+          m_notices(FreshTempPath(L"ravix-" + tag + L"-notices.txt")),
+          m_program(L"--simulate \"--trace=" + m_trace + L"\" \"--notices=" + m_notices + L"\"", folder) {
+        m_window = WaitForWindow(m_program, kWindowClass, kStartTimeout);
     }
     ~SimulatedProgram() {
-        if (window_ && program_.IsRunning()) {
-            PostMessageW(window_, WM_COMMAND, kTrayExit, 0);
+        if (m_window && m_program.IsRunning()) {
+            PostMessageW(m_window, WM_COMMAND, kTrayExit, 0);
             DWORD exitCode = 0;
-            program_.WaitForExit(kTimeout, exitCode);
+            m_program.WaitForExit(kTimeout, exitCode);
         }
-        DeleteFileW(trace_.c_str());
-        DeleteFileW(notices_.c_str());
+        DeleteFileW(m_trace.c_str());
+        DeleteFileW(m_notices.c_str());
     }
 
-    HWND Window() const { return window_; }
-    const RunningProgram& Program() const { return program_; }
-    std::size_t Connections() const { return CountStarting(FileLines(trace_), "SET_FEATURE 00 01 FC"); }
-    std::size_t Notices() const { return FileLines(notices_).size(); }
-    std::size_t Writes() const { return CountStarting(FileLines(trace_), "WRITE "); }
+    HWND Window() const { return m_window; }
+    const RunningProgram& Program() const { return m_program; }
+    std::size_t Connections() const { return CountStarting(FileLines(m_trace), "SET_FEATURE 00 01 FC"); }
+    std::size_t Notices() const { return FileLines(m_notices).size(); }
+    std::size_t Writes() const { return CountStarting(FileLines(m_trace), "WRITE "); }
 
 private:
-    std::wstring trace_;
-    std::wstring notices_;
-    RunningProgram program_;
-    HWND window_ = nullptr;
+    std::wstring m_trace;
+    std::wstring m_notices;
+    RunningProgram m_program;
+    HWND m_window = nullptr;
 };
 
 struct ResourceCounts {

@@ -22,21 +22,21 @@ public:
     explicit TempFile(const wchar_t* name) {
         wchar_t folder[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, folder);
-        path_ = std::wstring(folder) + name;
-        DeleteFileW(path_.c_str());
+        m_path = std::wstring(folder) + name;
+        DeleteFileW(m_path.c_str());
     }
-    ~TempFile() { DeleteFileW(path_.c_str()); }
-    const std::wstring& Path() const { return path_; }
+    ~TempFile() { DeleteFileW(m_path.c_str()); }
+    const std::wstring& Path() const { return m_path; }
 
     std::vector<std::string> Lines() const {
         std::vector<std::string> lines;
-        std::ifstream file(path_.c_str(), std::ios::binary);
+        std::ifstream file(m_path.c_str(), std::ios::binary);
         for (std::string line; std::getline(file, line);) lines.push_back(line);
         return lines;
     }
 
 private:
-    std::wstring path_;
+    std::wstring m_path;
 };
 
 std::size_t CountStarting(const std::vector<std::string>& lines, const std::string& start) {

@@ -9,6 +9,7 @@
 
 #include "core/platform/BinaryFiles.h"
 #include "core/platform/PortableIniFile.h"
+#include "core/store/FactoryFiles.h"
 #include "core/store/ProfileFiles.h"
 #include "tests/fakes/FakeNotifier.h"
 
@@ -64,13 +65,15 @@ protected:
         m_ini.WriteString(Path(L"str.ini"), L"Profile", L"ItemCount", count);
     }
 
-    // A settings record whose every byte tells which file it came from.
+    // A settings record in range whose reserved bytes and macro slot images tell which file it came
+    // from (file byte 2 holds the marker).
     static ProfileSettings Marked(std::uint8_t marker) {
-        ProfileSettings settings;
-        std::fill(BytesOf(settings).begin(), BytesOf(settings).end(), marker);
-        settings.profile = 0;
+        ProfileSettings settings = FactorySettings(0);
+        settings.reserved1.fill(marker);
+        for (auto& slot : settings.macroSlots) slot.fill(marker);
         return settings;
     }
+    static constexpr std::size_t kMarkerByte = 2;
 
     ProfileFilePorts Ports() { return {Path(L"Velmar Ravix Driver.exe"), m_ini, m_files, m_notifier}; }
 

@@ -9,19 +9,19 @@ namespace ravix {
 // touching the disk. Reads go through the same document rules as the portable implementation.
 class DocumentIniFile final : public IniFile {
 public:
-    explicit DocumentIniFile(IniDocument document) : document_(std::move(document)) {}
+    explicit DocumentIniFile(IniDocument document) : m_document(std::move(document)) {}
 
     bool FileExists(const std::wstring&) const override { return true; }
     std::vector<std::wstring> SectionNames(const std::wstring&) const override {
-        return document_.SectionNames();
+        return m_document.SectionNames();
     }
     std::wstring ReadString(const std::wstring&, const std::wstring& section,
                             const std::wstring& key) const override {
-        const auto value = document_.Value(section, key);
+        const auto value = m_document.Value(section, key);
         return value ? IniValueAsRead(*value) : std::wstring();
     }
     std::vector<IniEntry> ReadSection(const std::wstring&, const std::wstring& section) const override {
-        std::vector<IniEntry> entries = document_.Entries(section);
+        std::vector<IniEntry> entries = m_document.Entries(section);
         for (IniEntry& entry : entries) entry.value = IniValueAsRead(entry.value);
         return entries;
     }
@@ -32,7 +32,7 @@ public:
     bool DeleteSection(const std::wstring&, const std::wstring&) override { return false; }
 
 private:
-    IniDocument document_;
+    IniDocument m_document;
 };
 
 }  // namespace ravix

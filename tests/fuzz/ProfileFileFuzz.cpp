@@ -16,16 +16,16 @@ namespace {
 // Every binary file reads as the one configuration file of the input.
 class InputBinaryFiles final : public ravix::BinaryFiles {
 public:
-    explicit InputBinaryFiles(std::span<const std::uint8_t> bytes) : bytes_(bytes.begin(), bytes.end()) {}
+    explicit InputBinaryFiles(std::span<const std::uint8_t> bytes) : m_bytes(bytes.begin(), bytes.end()) {}
     bool Exists(const std::wstring&) const override { return true; }
     ravix::FileContents Read(const std::wstring&, std::size_t maxBytes) const override {
-        if (bytes_.size() > maxBytes) return {ravix::FileContents::Status::TooLarge, {}};
-        return {ravix::FileContents::Status::Ok, bytes_};
+        if (m_bytes.size() > maxBytes) return {ravix::FileContents::Status::TooLarge, {}};
+        return {ravix::FileContents::Status::Ok, m_bytes};
     }
     int Replace(const std::wstring&, std::span<const std::uint8_t>) override { return 0; }
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint8_t> m_bytes;
 };
 
 class SilentNotifier final : public ravix::Notifier {

@@ -24,10 +24,10 @@ class ColourDialog : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
     }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
-    static inline ULONG_PTR token_ = 0;
+    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(m_token); }
+    static inline ULONG_PTR m_token = 0;
 
     ColourDialogSetup Setup(const std::wstring& folder = RAVIX_SKIN_FOLDER) { return {folder, Language::English, ini, notifier}; }
 

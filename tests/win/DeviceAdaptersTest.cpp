@@ -23,88 +23,88 @@ namespace {
 // Counts itself in and out of `open`.
 class OpenCount {
 public:
-    explicit OpenCount(int& open) : open_(open) { ++open_; }
-    ~OpenCount() { --open_; }
+    explicit OpenCount(int& open) : m_open(open) { ++m_open; }
+    ~OpenCount() { --m_open; }
     OpenCount(const OpenCount&) = delete;
     OpenCount& operator=(const OpenCount&) = delete;
 
 private:
-    int& open_;
+    int& m_open;
 };
 
 class CountedSet final : public HidInterfaceSet {
 public:
-    CountedSet(std::unique_ptr<HidInterfaceSet> inner, int& open) : inner_(std::move(inner)), count_(open) {}
-    ListedInterface Interface(std::uint32_t index) override { return inner_->Interface(index); }
+    CountedSet(std::unique_ptr<HidInterfaceSet> inner, int& open) : m_inner(std::move(inner)), m_count(open) {}
+    ListedInterface Interface(std::uint32_t index) override { return m_inner->Interface(index); }
 
 private:
-    std::unique_ptr<HidInterfaceSet> inner_;
-    OpenCount count_;
+    std::unique_ptr<HidInterfaceSet> m_inner;
+    OpenCount m_count;
 };
 
 class CountedProbe final : public HidProbe {
 public:
-    CountedProbe(std::unique_ptr<HidProbe> inner, int& open) : inner_(std::move(inner)), count_(open) {}
-    std::optional<HidAttributes> Attributes() override { return inner_->Attributes(); }
-    std::optional<HidCaps> Capabilities() override { return inner_->Capabilities(); }
+    CountedProbe(std::unique_ptr<HidProbe> inner, int& open) : m_inner(std::move(inner)), m_count(open) {}
+    std::optional<HidAttributes> Attributes() override { return m_inner->Attributes(); }
+    std::optional<HidCaps> Capabilities() override { return m_inner->Capabilities(); }
 
 private:
-    std::unique_ptr<HidProbe> inner_;
-    OpenCount count_;
+    std::unique_ptr<HidProbe> m_inner;
+    OpenCount m_count;
 };
 
 class CountedCommandChannel final : public CommandChannel {
 public:
     CountedCommandChannel(std::unique_ptr<CommandChannel> inner, int& open)
-        : inner_(std::move(inner)), count_(open) {}
-    bool SetFeature(std::span<const std::uint8_t> report) override { return inner_->SetFeature(report); }
-    bool GetFeature(std::span<std::uint8_t> report) override { return inner_->GetFeature(report); }
-    bool WriteReport(std::span<const std::uint8_t> report) override { return inner_->WriteReport(report); }
+        : m_inner(std::move(inner)), m_count(open) {}
+    bool SetFeature(std::span<const std::uint8_t> report) override { return m_inner->SetFeature(report); }
+    bool GetFeature(std::span<std::uint8_t> report) override { return m_inner->GetFeature(report); }
+    bool WriteReport(std::span<const std::uint8_t> report) override { return m_inner->WriteReport(report); }
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
-        return inner_->ReadReport(report, timeoutMs);
+        return m_inner->ReadReport(report, timeoutMs);
     }
 
 private:
-    std::unique_ptr<CommandChannel> inner_;
-    OpenCount count_;
+    std::unique_ptr<CommandChannel> m_inner;
+    OpenCount m_count;
 };
 
 class CountedEventChannel final : public EventChannel {
 public:
     CountedEventChannel(std::unique_ptr<EventChannel> inner, int& open)
-        : inner_(std::move(inner)), count_(open) {}
+        : m_inner(std::move(inner)), m_count(open) {}
     std::optional<std::size_t> ReadReport(std::span<std::uint8_t> report, std::uint32_t timeoutMs) override {
-        return inner_->ReadReport(report, timeoutMs);
+        return m_inner->ReadReport(report, timeoutMs);
     }
-    void Cancel() override { inner_->Cancel(); }
-    void AllowReads() override { inner_->AllowReads(); }
+    void Cancel() override { m_inner->Cancel(); }
+    void AllowReads() override { m_inner->AllowReads(); }
 
 private:
-    std::unique_ptr<EventChannel> inner_;
-    OpenCount count_;
+    std::unique_ptr<EventChannel> m_inner;
+    OpenCount m_count;
 };
 
 // A bus that counts what is open of everything it hands out, so that a test sees nothing is left.
 class CountingHidBus final : public HidBus {
 public:
-    explicit CountingHidBus(HidBus& inner) : inner_(inner) {}
+    explicit CountingHidBus(HidBus& inner) : m_inner(inner) {}
 
     int open = 0;
     int probesOpened = 0;
 
     std::unique_ptr<HidInterfaceSet> PresentInterfaces() override {
-        return Wrap<CountedSet>(inner_.PresentInterfaces());
+        return Wrap<CountedSet>(m_inner.PresentInterfaces());
     }
     std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override {
-        auto probe = Wrap<CountedProbe>(inner_.OpenProbe(path));
+        auto probe = Wrap<CountedProbe>(m_inner.OpenProbe(path));
         if (probe) ++probesOpened;
         return probe;
     }
     std::unique_ptr<CommandChannel> OpenCommandChannel(const std::wstring& path) override {
-        return Wrap<CountedCommandChannel>(inner_.OpenCommandChannel(path));
+        return Wrap<CountedCommandChannel>(m_inner.OpenCommandChannel(path));
     }
     std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
-        return Wrap<CountedEventChannel>(inner_.OpenEventChannel(path));
+        return Wrap<CountedEventChannel>(m_inner.OpenEventChannel(path));
     }
 
 private:
@@ -114,7 +114,7 @@ private:
         return std::make_unique<Counted>(std::move(object), open);
     }
 
-    HidBus& inner_;
+    HidBus& m_inner;
 };
 
 // The handles open in this process, counted by asking after every handle value in turn (Wine's

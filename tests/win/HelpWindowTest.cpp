@@ -21,10 +21,10 @@ class HelpWindow : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
+        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
     }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(token_); }
-    static inline ULONG_PTR token_ = 0;
+    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(m_token); }
+    static inline ULONG_PTR m_token = 0;
 
     void SetUp() override {
         hwnd = CreateSkinChild(nullptr, {0, 0, 1200, 700}, 0, WS_POPUP | WS_VISIBLE);

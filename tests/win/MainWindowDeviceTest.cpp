@@ -35,23 +35,23 @@ const std::string kConnect = "SET_FEATURE 00 01 FC 00 00 00 00 00 02";
 // The simulated bus, counting its searches.
 class SearchCountingBus final : public HidBus {
 public:
-    explicit SearchCountingBus(SimulatedBus& inner) : inner_(inner) {}
+    explicit SearchCountingBus(SimulatedBus& inner) : m_inner(inner) {}
     int searches = 0;
 
     std::unique_ptr<HidInterfaceSet> PresentInterfaces() override {
         ++searches;
-        return inner_.PresentInterfaces();
+        return m_inner.PresentInterfaces();
     }
-    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override { return inner_.OpenProbe(path); }
+    std::unique_ptr<HidProbe> OpenProbe(const std::wstring& path) override { return m_inner.OpenProbe(path); }
     std::unique_ptr<CommandChannel> OpenCommandChannel(const std::wstring& path) override {
-        return inner_.OpenCommandChannel(path);
+        return m_inner.OpenCommandChannel(path);
     }
     std::unique_ptr<EventChannel> OpenEventChannel(const std::wstring& path) override {
-        return inner_.OpenEventChannel(path);
+        return m_inner.OpenEventChannel(path);
     }
 
 private:
-    SimulatedBus& inner_;
+    SimulatedBus& m_inner;
 };
 
 // A device-interface broadcast as the system sends it: the header, then the interface name.
@@ -60,8 +60,8 @@ class Broadcast {
 public:
     explicit Broadcast(const std::wstring& name, DWORD deviceType = DBT_DEVTYP_DEVICEINTERFACE,
                        std::optional<std::size_t> reach = std::nullopt)
-        : storage_((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + (name.size() + 1) * sizeof(wchar_t)) / 8 + 1) {
-        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(storage_.data());
+        : m_storage((sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + (name.size() + 1) * sizeof(wchar_t)) / 8 + 1) {
+        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(m_storage.data());
         const std::size_t characters = reach.value_or(name.size() + 1);
         broadcast->dbcc_size = static_cast<DWORD>(offsetof(DEV_BROADCAST_DEVICEINTERFACE_W, dbcc_name) +
                                                   characters * sizeof(wchar_t));
@@ -70,10 +70,10 @@ public:
         std::memcpy(broadcast->dbcc_name, name.c_str(), (name.size() + 1) * sizeof(wchar_t));
     }
 
-    LPARAM Param() { return reinterpret_cast<LPARAM>(storage_.data()); }
+    LPARAM Param() { return reinterpret_cast<LPARAM>(m_storage.data()); }
 
 private:
-    std::vector<std::uint64_t> storage_;
+    std::vector<std::uint64_t> m_storage;
 };
 
 // A WM_DEVICE_EVENT the window sent itself, and whether the window was still shown then.
@@ -86,9 +86,7 @@ struct Notice {
 
 class MainWindowDevice : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(test_support::RegisterMainWindowClassOnce());
-    }
+    void SetUp() override { ASSERT_TRUE(test_support::RegisterMainWindowClassOnce()); }
     void TearDown() override {
         if (hwnd && IsWindow(hwnd)) {
             RemoveWindowSubclass(hwnd, &RecordNotices, 0);
@@ -393,7 +391,8 @@ TEST_F(MainWindowDevice, BroadcastsOfOnePlugInAreAnsweredOnce) {
     Open();
     simulated.Plug();
     const int searchesBefore = bus.searches;
-    for (SimulatedInterface which : {SimulatedInterface::Pointer, SimulatedInterface::Event, SimulatedInterface::Command}) {
+    for (SimulatedInterface which :
+         {SimulatedInterface::Pointer, SimulatedInterface::Event, SimulatedInterface::Command}) {
         Broadcast arrival(SimulatedBus::PathOf(which));
         SendMessageW(hwnd, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, arrival.Param());
     }
@@ -424,6 +423,58 @@ TEST_F(MainWindowDevice, TheMousesButtonsReachTheWindowAsNotices) {
     ASSERT_TRUE(SendSimulationCommand(hwnd, std::string("macro 3\0", 8)));
     ASSERT_TRUE(PumpUntil([&] { return window.Notices().size() == 2; }));
     EXPECT_EQ(window.Notices()[1].text, L"Switch to macro key3");
+}
+
+// Quick re-plugs through the simulated mouse's commands, each burst answered as the settling timer
+// does: by the state the last change left.
+TEST_F(MainWindowDevice, AQuickRePlugIsAnsweredByItsFinalState) {
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
+    Open();
+    ASSERT_TRUE(state.deviceLink.connected);
+    struct Case {
+        const char* what;
+        std::vector<std::string> commands;
+        WPARAM notice;
+        bool shown, connected;
+    } cases[] = {
+        {"unplug, plug, unplug: a removal", {"unplug", "plug", "unplug"}, kNotDetected, true, false},
+        {"plug, unplug, plug: the mouse is back", {"plug", "unplug", "plug"}, kDetected, true, true},
+        {"unplug, plug: the mouse is back", {"unplug", "plug"}, kDetected, true, true},
+    };
+    for (const Case& c : cases) {
+        ShowWindow(hwnd, SW_SHOW);
+        notices.clear();
+        mouse.Log().Clear();
+        for (const std::string& command : c.commands) ASSERT_TRUE(SendSimulationCommand(hwnd, command));
+        EXPECT_TRUE(notices.empty()) << c.what << ": nothing is answered while broadcasts still come";
+        SendMessageW(hwnd, WM_SETTLE_DEVICE_CHANGES, 0, 0);
+        ASSERT_EQ(notices.size(), 1u) << c.what;
+        EXPECT_EQ(notices[0].code, c.notice) << c.what;
+        EXPECT_EQ(IsWindowVisible(hwnd) != 0, c.shown) << c.what;
+        EXPECT_EQ(state.deviceLink.connected, c.connected) << c.what;
+        EXPECT_EQ(std::count(Log().begin(), Log().end(), kConnect), c.connected ? 1 : 0) << c.what;
+    }
+}
+
+// Re-plugs 100 ms apart for two seconds: the window answers within about a second of the first
+// broadcast instead of waiting for them to stop.
+TEST_F(MainWindowDevice, AStreamOfBroadcastsIsAnsweredWithinASecond) {
+    ports.ports.simulatedMouse = &mouse;
+    ports.ports.simulatedBus = &simulated;
+    Open();
+    const int before = bus.searches;
+    const DWORD start = GetTickCount();
+    DWORD answered = 0;
+    for (int i = 0; i < 20 && answered == 0; ++i) {
+        ASSERT_TRUE(SendSimulationCommand(hwnd, i % 2 == 0 ? "unplug" : "plug"));
+        const DWORD step = GetTickCount();
+        PumpUntil([&] { return bus.searches > before || GetTickCount() - step >= 100; });
+        if (bus.searches > before) answered = GetTickCount();
+    }
+    ASSERT_NE(answered, 0u) << "no answer while the broadcasts kept coming";
+    EXPECT_LE(answered - start, 1400u);
+    EXPECT_EQ(bus.searches, before + 1);
 }
 
 TEST_F(MainWindowDevice, SimulationCommandsNeedTheSimulatedMouseAndAKnownCommand) {

@@ -40,6 +40,11 @@ protected:
         std::wstring failed;
         int error = 0;
         ASSERT_TRUE(WriteFactoryFiles(folder.wstring(), files, failed, error));
+        // The shipped skin's background, so that the window takes its size as an installed one does.
+        const std::filesystem::path dist = std::filesystem::path(RAVIX_KBHOOK_PATH).parent_path();
+        std::filesystem::create_directories(folder / "Skins" / "Default");
+        std::filesystem::copy_file(dist / "Skins" / "Default" / "main.png",
+                                   folder / "Skins" / "Default" / "main.png");
         ports.executablePath = Path(L"Velmar Ravix Driver.exe");
     }
     void TearDown() override {

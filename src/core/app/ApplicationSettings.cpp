@@ -12,6 +12,8 @@ std::uint8_t LowByteOf(const std::wstring& text) {
     return static_cast<std::uint8_t>(LeadingDecimal(text) & 0xFF);
 }
 
+constexpr std::size_t kLongestFileName = 255;
+
 bool IsFolderInsideSkins(std::wstring_view name) {
     if (name.empty()) return true;
     if (name.front() == L'\\' || name.front() == L'/' || name.find(L':') != std::wstring_view::npos)
@@ -19,7 +21,9 @@ bool IsFolderInsideSkins(std::wstring_view name) {
     std::size_t start = 0;
     while (start <= name.size()) {
         const std::size_t end = std::min(name.find_first_of(L"\\/", start), name.size());
-        if (name.substr(start, end - start) == L"..") return false;
+        const std::wstring_view part = name.substr(start, end - start);
+        // No file system holds a longer name: such a value names no folder under "Skins".
+        if (part == L".." || part.size() > kLongestFileName) return false;
         start = end + 1;
     }
     return true;

@@ -39,7 +39,8 @@ struct SkinTextColour {
 SkinTextColour SkinTextColourOf(const SkinKeys& keys);
 
 // The skin folder: "Skins" beside the executable, then the "Path" value. A value that would lead
-// out of the "Skins" folder (an absolute path, a drive, a ".." step) is not followed: the "Skins"
+// out of the "Skins" folder (an absolute path, a drive, a ".." step) or that no file system could hold
+// (a part longer than 255 characters) is not followed: the "Skins"
 // folder itself is used, as for an empty value.
 std::wstring SkinFolderOf(std::wstring_view executablePath, std::wstring_view pathKey);
 

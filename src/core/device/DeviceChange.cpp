@@ -1,5 +1,8 @@
 #include "core/device/DeviceChange.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace ravix {
 namespace {
 
@@ -17,22 +20,30 @@ DeviceChange ClassifyDeviceChange(std::uint32_t eventType, std::uint32_t deviceT
     return DeviceChange::Ignore;
 }
 
-DeviceChange CombineDeviceChanges(DeviceChange gathered, DeviceChange next) {
-    if (gathered == DeviceChange::Arrival || next == DeviceChange::Arrival) return DeviceChange::Arrival;
-    if (gathered == DeviceChange::Removal || next == DeviceChange::Removal) return DeviceChange::Removal;
-    return DeviceChange::Ignore;
+std::uint32_t DeviceChangeSettler::Add(DeviceChange change, std::uint32_t nowMs) {
+    if (change == DeviceChange::Ignore) return kSettleMs;
+    if (!m_firstMs) m_firstMs = nowMs;
+    m_burst.last = change;
+    m_burst.arrived = m_burst.arrived || change == DeviceChange::Arrival;
+    const std::uint32_t waited = nowMs - *m_firstMs;
+    return waited >= kLongestWaitMs ? 0 : std::min(kSettleMs, kLongestWaitMs - waited);
 }
 
-DeviceChangeResponse RespondToDeviceChange(DeviceChange change, bool discovered) {
+SettledDeviceChange DeviceChangeSettler::Take() {
+    m_firstMs.reset();
+    return std::exchange(m_burst, SettledDeviceChange{});
+}
+
+DeviceChangeResponse RespondToSettledChange(SettledDeviceChange change, bool discovered, bool wasConnected) {
     DeviceChangeResponse response;
-    if (change == DeviceChange::Ignore) return response;
+    if (change.last == DeviceChange::Ignore) return response;
     if (!discovered) {
         response.notice = kMouseNotDetectedEvent;
-        response.hideWindow = change == DeviceChange::Arrival;
+        response.hideWindow = change.last == DeviceChange::Arrival;
         return response;
     }
     response.connected = true;
-    if (change == DeviceChange::Arrival) {
+    if (change.arrived || !wasConnected) {
         response.notice = kMouseDetectedEvent;
         response.reconnect = true;
     }

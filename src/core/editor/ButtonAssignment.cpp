@@ -1,7 +1,10 @@
 #include "core/editor/ButtonAssignment.h"
 
+#include <algorithm>
+
 #include "core/keys/KeyNames.h"
 #include "core/keys/KeyTranslation.h"
+#include "core/store/SettingsRanges.h"
 
 namespace ravix {
 
@@ -28,11 +31,6 @@ SubListGeometry GeometryOf(SubList list) {
     }
     return {};
 }
-
-// Consumer-page usages (low byte) of the multimedia list, by position.
-constexpr std::array<std::uint8_t, 8> kMultimediaCodes = {0x83, 0xB5, 0xB6, 0xB7, 0xCD, 0xE2, 0xE9, 0xEA};
-// Keyboard usages of N, X, C, V, S, P, F, Y, Z, A, sent with Left Ctrl.
-constexpr std::array<KeyCode, 10> kHotKeys = {0x11, 0x1B, 0x06, 0x19, 0x16, 0x13, 0x09, 0x1C, 0x1D, 0x04};
 
 using Translations = std::array<std::wstring_view, 3>;  // English, Simplified, Traditional Chinese
 
@@ -103,6 +101,37 @@ void StoreSubParameter(ProfileSettings& settings, std::size_t i, SubList list, s
 // "Combo Key-Left Ctrl+A": the catalogue's name of the function, a dash, then the details.
 std::wstring DashedLabel(const std::wstring& function, std::wstring_view detail) {
     return function + L"-" + std::wstring(detail);
+}
+
+std::wstring SingleKeyLabel(const TextCatalogue& texts, KeyCode key, const KeyboardLayout& layout) {
+    return DashedLabel(texts.singleKey, CodeToKeyName(key, layout));
+}
+
+// "Combo Key-" and the modifier's name and the keys' names, those present, joined with "+".
+std::wstring ComboLabel(const TextCatalogue& texts, std::wstring_view modifierName, KeyCode first,
+                        KeyCode second, const KeyboardLayout& layout) {
+    std::wstring detail;
+    auto join = [&](std::wstring_view part) {
+        if (part.empty()) return;
+        if (!detail.empty()) detail += L"+";
+        detail += part;
+    };
+    join(modifierName);
+    if (first != kNoKey) join(CodeToKeyName(first, layout));
+    if (second != kNoKey) join(CodeToKeyName(second, layout));
+    return DashedLabel(texts.comboKey, detail);
+}
+
+// The entry of a second-level list at `position`; the function's own name when there is none.
+std::wstring SubEntryOr(SubList list, std::size_t position, const std::wstring& function,
+                        const TextCatalogue& texts, Language language) {
+    const std::vector<std::wstring> entries = SubListEntries(list, texts, language);
+    return position < entries.size() ? entries[position] : function;
+}
+
+template <std::size_t N>
+std::size_t PositionOf(const std::array<std::uint8_t, N>& values, std::uint8_t value) {
+    return static_cast<std::size_t>(std::find(values.begin(), values.end(), value) - values.begin());
 }
 
 }  // namespace
@@ -214,7 +243,7 @@ std::optional<std::wstring> AssignSingleKey(ProfileSettings& settings, int butto
     if (!index) return std::nullopt;
     settings.singleKey[*index] = key;
     StoreAction(settings, *index, ActionType::SingleKey);
-    return DashedLabel(texts.singleKey, CodeToKeyName(key, layout));
+    return SingleKeyLabel(texts, key, layout);
 }
 
 std::optional<std::wstring> AssignComboKey(ProfileSettings& settings, int button,
@@ -227,16 +256,7 @@ std::optional<std::wstring> AssignComboKey(ProfileSettings& settings, int button
     settings.comboFirstKey[*index] = first;
     settings.comboSecondKey[*index] = second;
     StoreAction(settings, *index, ActionType::ComboKey);
-    std::wstring detail;
-    auto join = [&](std::wstring_view part) {
-        if (part.empty()) return;
-        if (!detail.empty()) detail += L"+";
-        detail += part;
-    };
-    if (mask != 0) join(modifierName);
-    if (first != kNoKey) join(CodeToKeyName(first, layout));
-    if (second != kNoKey) join(CodeToKeyName(second, layout));
-    return DashedLabel(texts.comboKey, detail);
+    return ComboLabel(texts, mask != 0 ? modifierName : std::wstring_view{}, first, second, layout);
 }
 
 std::optional<std::wstring> AssignMacroKey(ProfileSettings& settings, int button, std::uint8_t macroPosition,
@@ -248,6 +268,53 @@ std::optional<std::wstring> AssignMacroKey(ProfileSettings& settings, int button
     settings.macroLoopMode[*index] = loopMode;
     StoreAction(settings, *index, ActionType::MacroKey);
     return DashedLabel(texts.macroKey, macroName);
+}
+
+std::wstring AssignmentLabel(const ProfileSettings& s, int button, const LabelContext& context) {
+    const auto index = IndexOfButton(button);
+    if (!index || s.actionType[*index] >= kMainListEntryCount) return {};
+    const std::size_t i = *index;
+    const TextCatalogue& texts = context.texts;
+    const std::wstring function = MainListEntries(texts)[s.actionType[i]];
+    const auto sub = [&](SubList list, std::size_t position) {
+        return SubEntryOr(list, position, function, texts, context.language);
+    };
+    switch (static_cast<ActionType>(s.actionType[i])) {
+        case ActionType::ScrollSelect:
+            return sub(SubList::Wheel, s.wheelChoice[i] - 1u);
+        case ActionType::CpiCycle:
+            return sub(SubList::Dpi, s.dpiChoice[i] - 1u);
+        case ActionType::Multimedia:
+            return sub(SubList::Multimedia, PositionOf(kMultimediaCodes, s.multimediaCode[i]));
+        case ActionType::HotKey:
+            return sub(SubList::HotKey, PositionOf(kHotKeys, s.hotKey[i]));
+        case ActionType::Windows:
+            return sub(SubList::Windows, s.windowsChoice[i]);
+        case ActionType::SingleKey:
+            return SingleKeyLabel(texts, s.singleKey[i], context.layout);
+        case ActionType::ComboKey:
+            return ComboLabel(texts, ModifierMaskToName(s.comboModifiers[i]), s.comboFirstKey[i],
+                              s.comboSecondKey[i], context.layout);
+        case ActionType::MacroKey: {
+            const std::size_t macro = s.macroNumber[i];
+            return DashedLabel(texts.macroKey, macro < context.macroNames.size() ? context.macroNames[macro]
+                                                                                 : std::wstring());
+        }
+        default:
+            return function;
+    }
+}
+
+std::vector<int> DeriveMissingLabels(std::span<std::wstring, 8> labels, const ProfileSettings& settings,
+                                     const LabelContext& context) {
+    std::vector<int> derived;
+    for (int button = 1; button <= static_cast<int>(labels.size()); ++button) {
+        std::wstring& label = labels[static_cast<std::size_t>(button - 1)];
+        if (!label.empty()) continue;
+        label = AssignmentLabel(settings, button, context);
+        derived.push_back(button);
+    }
+    return derived;
 }
 
 std::array<std::wstring, 8> DefaultButtonLabels(const TextCatalogue& t) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,24 +17,6 @@
 
 namespace ravix {
 
-// The functions of a mouse button, in the order of the box's list: the position is the value
-// stored for the button.
-enum class ActionType : std::uint8_t {
-    Click,
-    Menu,
-    ScrollSelect,
-    Forward,
-    Backward,
-    DoubleClick,
-    CpiCycle,
-    Multimedia,
-    HotKey,
-    Windows,
-    SingleKey,
-    ComboKey,
-    MacroKey,
-    ButtonOff,
-};
 inline constexpr int kMainListEntryCount = 14;
 
 // The fourteen entries of a button's list in the catalogue's language.
@@ -100,6 +83,25 @@ std::optional<std::wstring> AssignComboKey(ProfileSettings& settings, int button
 std::optional<std::wstring> AssignMacroKey(ProfileSettings& settings, int button, std::uint8_t macroPosition,
                                            std::uint8_t loopMode, std::wstring_view macroName,
                                            const TextCatalogue& texts);
+
+// What a button's label is written with: the language's texts, the keyboard the key names come
+// from, and the macro library's names in order.
+struct LabelContext {
+    const TextCatalogue& texts;
+    Language language;
+    const KeyboardLayout& layout;
+    const std::vector<std::wstring>& macroNames;
+};
+
+// The label of button 1..8's stored function as the page labels that choice: the function's name,
+// the entry chosen in its second-level list, the key names, the macro's name. Empty for a button
+// outside 1..8 or a function outside the list.
+std::wstring AssignmentLabel(const ProfileSettings& settings, int button, const LabelContext& context);
+
+// Gives every empty label the label of its button's stored function (a language's labels are only
+// written once its section is used); the buttons filled, 1..8.
+std::vector<int> DeriveMissingLabels(std::span<std::wstring, 8> labels, const ProfileSettings& settings,
+                                     const LabelContext& context);
 
 // The labels of a profile that was never saved: each button's role on the mouse.
 std::array<std::wstring, 8> DefaultButtonLabels(const TextCatalogue& texts);

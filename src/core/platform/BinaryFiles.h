@@ -18,6 +18,9 @@ public:
     // Replaces the file atomically (written beside, then moved over it); 0 on success, otherwise
     // the system's error code, which the user is shown.
     virtual int Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) = 0;
+    // Gives the file or folder at `from` the name `to`, never replacing what is there; 0 on
+    // success, otherwise the system's error code.
+    virtual int Rename(const std::wstring& from, const std::wstring& to) = 0;
 };
 
 class PortableBinaryFiles final : public BinaryFiles {
@@ -29,6 +32,7 @@ public:
     int Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override {
         return ReplaceFileAtomically(path, bytes);
     }
+    int Rename(const std::wstring& from, const std::wstring& to) override { return RenameFile(from, to); }
 };
 
 }  // namespace ravix

@@ -1,6 +1,7 @@
 #include "core/platform/FileIo.h"
 
 #include <cerrno>
+#include <cwctype>
 #include <fstream>
 #include <system_error>
 
@@ -32,11 +33,25 @@ bool FileExists(std::wstring_view path) {
     return std::filesystem::is_regular_file(FsPath(path), error);
 }
 
+PathKind KindOfPath(std::wstring_view path) {
+    std::error_code error;
+    const std::filesystem::file_status found = std::filesystem::status(FsPath(path), error);
+    if (!std::filesystem::exists(found)) return PathKind::Missing;
+    return std::filesystem::is_regular_file(found) ? PathKind::RegularFile : PathKind::NotRegularFile;
+}
+
 FileContents ReadWholeFile(std::wstring_view path, std::size_t maxBytes) {
     FileContents result;
     const std::filesystem::path fsPath = FsPath(path);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(fsPath, error)) return result;
+    switch (KindOfPath(path)) {
+        case PathKind::Missing:
+            return result;
+        case PathKind::NotRegularFile:
+            result.status = FileContents::Status::NotRegular;
+            return result;
+        case PathKind::RegularFile:
+            break;
+    }
     result.status = FileContents::Status::Unreadable;
     std::ifstream in(fsPath, std::ios::binary | std::ios::ate);
     if (!in) return result;
@@ -61,7 +76,7 @@ FileContents ReadWholeFile(std::wstring_view path, std::size_t maxBytes) {
 int ReplaceFileAtomically(std::wstring_view path, std::span<const std::uint8_t> bytes) {
     const std::filesystem::path target = FsPath(path);
     std::filesystem::path temporary = target;
-    temporary += ".writing";
+    temporary += std::wstring(kAtomicWriteSuffix);
     errno = 0;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -84,6 +99,63 @@ int ReplaceFileAtomically(std::wstring_view path, std::span<const std::uint8_t> 
         return error.value() != 0 ? error.value() : kGenericIoError;
     }
     return 0;
+}
+
+int RenameFile(std::wstring_view from, std::wstring_view to) {
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::symlink_status(FsPath(to), error))) return EEXIST;
+    std::filesystem::rename(FsPath(from), FsPath(to), error);
+    if (!error) return 0;
+    return error.value() != 0 ? error.value() : kGenericIoError;
+}
+
+namespace {
+
+bool EndsWith(std::wstring_view text, std::wstring_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+bool EndsWithNoCase(std::wstring_view text, std::wstring_view end) {
+    if (text.size() < end.size()) return false;
+    const std::wstring_view tail = text.substr(text.size() - end.size());
+    for (std::size_t i = 0; i < end.size(); ++i)
+        if (std::towlower(tail[i]) != std::towlower(end[i])) return false;
+    return true;
+}
+
+// The inverse of FsPath, for the last component.
+std::wstring WideFileName(const std::filesystem::path& path) {
+    if constexpr (sizeof(wchar_t) == 2) {
+        return path.filename().wstring();
+    } else {
+        const std::u8string name = path.filename().u8string();
+        return WideFromUtf8(std::string(name.begin(), name.end())).value_or(std::wstring());
+    }
+}
+
+// "config0.bin.writing", "str0.ini.writing.writing" (a copy of a copy): the program's own.
+bool IsWriteLeftover(std::wstring_view name) {
+    if (!EndsWith(name, kAtomicWriteSuffix)) return false;
+    while (EndsWith(name, kAtomicWriteSuffix)) name.remove_suffix(kAtomicWriteSuffix.size());
+    const bool named = name.size() > 4;
+    return named && (EndsWithNoCase(name, L".bin") || EndsWithNoCase(name, L".ini"));
+}
+
+}  // namespace
+
+std::vector<std::wstring> RemoveAtomicWriteLeftovers(std::wstring_view folder) {
+    std::vector<std::wstring> removed;
+    std::error_code error;
+    std::filesystem::directory_iterator entries(FsPath(folder), error);
+    if (error) return removed;
+    for (const std::filesystem::directory_entry& entry : entries) {
+        std::error_code entryError;
+        if (!entry.is_regular_file(entryError)) continue;
+        const std::wstring name = WideFileName(entry.path());
+        if (!IsWriteLeftover(name)) continue;
+        if (std::filesystem::remove(entry.path(), entryError)) removed.push_back(name);
+    }
+    return removed;
 }
 
 }  // namespace ravix

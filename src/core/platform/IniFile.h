@@ -57,6 +57,10 @@ public:
     // Removes the section with all its keys. Deleting a section that is not there succeeds and
     // leaves the file (or its absence) untouched.
     virtual bool DeleteSection(const std::wstring& path, const std::wstring& section) = 0;
+
+    // The system's error code of the last write or deletion that failed to change the file; 0
+    // when the implementation cannot tell.
+    virtual int LastWriteError() const { return 0; }
 };
 
 // Names the file format can hold. Both must be non-empty and on one line; a section name must

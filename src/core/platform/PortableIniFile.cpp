@@ -1,5 +1,6 @@
 #include "core/platform/PortableIniFile.h"
 
+#include <cerrno>
 #include <optional>
 
 #include "core/platform/FileIo.h"
@@ -16,6 +17,7 @@ std::optional<IniDocument> LoadDocument(const FileContents& contents) {
             return IniDocument::Parse(contents.bytes);
         case FileContents::Status::Missing:
             return IniDocument{};
+        case FileContents::Status::NotRegular:
         case FileContents::Status::TooLarge:
         case FileContents::Status::Unreadable:
             break;
@@ -27,9 +29,13 @@ std::optional<IniDocument> LoadDocument(const std::wstring& path) {
     return LoadDocument(ReadWholeFile(path, PortableIniFile::kMaxFileBytes));
 }
 
-bool StoreDocument(const std::wstring& path, const IniDocument& document) {
-    return ReplaceFileAtomically(path, document.Serialize()) == 0;
+// 0, or the system's error code.
+int StoreDocument(const std::wstring& path, const IniDocument& document) {
+    return ReplaceFileAtomically(path, document.Serialize());
 }
+
+// Reported when the file in place cannot be read (or is not a file) and so is not rewritten.
+constexpr int kAccessDenied = EACCES;
 
 }  // namespace
 
@@ -88,16 +94,21 @@ bool PortableIniFile::WriteString(const std::wstring& path, const std::wstring& 
                                   const std::wstring& key, const std::wstring& value) {
     if (!IsStorableIniSection(section) || !IsStorableIniKey(key)) return false;
     auto document = LoadDocument(path);
-    if (!document) return false;
+    if (!document) return Succeeded(kAccessDenied);
     document->Set(section, key, StorableIniValue(value));
-    return StoreDocument(path, *document);
+    return Succeeded(StoreDocument(path, *document));
 }
 
 bool PortableIniFile::DeleteSection(const std::wstring& path, const std::wstring& section) {
     auto document = LoadDocument(path);
-    if (!document) return false;
+    if (!document) return Succeeded(kAccessDenied);
     if (!document->DeleteSection(section)) return true;
-    return StoreDocument(path, *document);
+    return Succeeded(StoreDocument(path, *document));
+}
+
+bool PortableIniFile::Succeeded(int error) {
+    if (error != 0) m_lastWriteError = error;
+    return error == 0;
 }
 
 }  // namespace ravix

@@ -33,6 +33,7 @@ public:
     bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override;
     bool DeleteSection(const std::wstring& path, const std::wstring& section) override;
+    int LastWriteError() const override { return m_lastWriteError; }
 
 private:
     struct ParsedFile;
@@ -41,8 +42,12 @@ private:
     // false when the file cannot be read.
     bool Read(const std::wstring& path, const std::function<void(const IniDocument&)>& read) const;
 
+    // True for 0; otherwise keeps the error code for LastWriteError.
+    bool Succeeded(int error);
+
     mutable std::mutex m_mutex;
     mutable std::unique_ptr<ParsedFile> m_last;
+    int m_lastWriteError = 0;
 };
 
 }  // namespace ravix

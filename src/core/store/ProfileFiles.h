@@ -29,6 +29,11 @@ struct ProfileFileState {
     std::wstring listPath;
     std::wstring libraryPath;
     bool resetMode = false;  // set while a reset loads the factory files
+    // Set while the current configuration file is damaged and could not be set aside: it is never
+    // written over.
+    bool keepDamagedConfig = false;
+    // The last message shown about the profile's files, so that reloading does not repeat it.
+    std::wstring lastReport;
 };
 
 // What the profile files are reached through.
@@ -54,13 +59,20 @@ using ConfigFileBytes = std::array<std::uint8_t, kConfigFileBytes>;
 // The bytes of a configuration file holding `settings`.
 ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag);
 
+// The message of a file that could not be written, with the system's error code.
+void ShowWriteError(Notifier& notifier, int error);
+
 // Replaces the configuration file at `path` with `settings` and the first-run flag 1 (the labels of
 // a profile the program has written are set); a failure is shown to the user. True when written.
-bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path, const ProfileSettings& settings);
+bool WriteConfigFile(const ProfileFilePorts& ports, const std::wstring& path,
+                     const ProfileSettings& settings);
 
 // Chooses the current profile from the profile list in "str.ini" and reads its configuration
-// file into `settings` (in reset mode: the factory files, and only the settings part). True when
-// the settings were read.
+// file into `settings`, every field brought into range (the corrected ones are named to the user).
+// A missing, damaged or unreadable file is reported once, and the profile starts from the factory
+// values as on a first run; a damaged one is first set aside under a name of its own and replaced
+// by a factory file. In reset mode only the settings part of the factory file is read, and an
+// unusable factory file changes nothing. True when `settings` hold the profile.
 bool LoadCurrentProfile(const ProfileFilePorts& ports, ProfileFileState& state, ProfileSettings& settings);
 
 ProfileText ReadProfileText(const IniFile& ini, const std::wstring& textPath,
@@ -70,8 +82,13 @@ ProfileText ReadProfileText(const IniFile& ini, const std::wstring& textPath,
 bool SaveCurrentProfile(const ProfileFilePorts& ports, ProfileFileState& state,
                         const ProfileSettings& settings);
 
-void WriteLabels(IniFile& ini, const std::wstring& textPath, const std::wstring& labelSection,
+// Writes "Item1" to "Item8" of the section; true when all were written (or no text file is chosen).
+bool WriteLabels(IniFile& ini, const std::wstring& textPath, const std::wstring& labelSection,
                  const ButtonLabels& labels);
+
+// WriteLabels, with a failure shown to the user as a failed configuration write is.
+bool SaveLabels(const ProfileFilePorts& ports, const std::wstring& textPath, const std::wstring& labelSection,
+                const ButtonLabels& labels);
 
 // Reads a profile file of the user's choice into `settings` and `text`, and stores it as the
 // current profile's files. Sends nothing to the mouse. True when a profile was imported.

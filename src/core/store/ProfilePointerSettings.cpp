@@ -5,9 +5,6 @@
 namespace ravix {
 namespace {
 
-constexpr int kLowestDialPosition = 1;  // position 1 only comes from files; the dials start at 2
-constexpr int kHighestDialPosition = 11;
-
 int ClampedDialPosition(std::uint8_t position) {
     return std::clamp<int>(position, kLowestDialPosition, kHighestDialPosition);
 }
@@ -21,7 +18,7 @@ int PointerSpeedFor(std::uint8_t position) {
 
 std::uint32_t WheelScrollAmountFor(const ProfileSettings& settings) {
     if (settings.wheelScrollsScreen != 0) return PointerSettings::kWheelScrollPage;
-    return static_cast<std::uint32_t>(std::clamp<int>(settings.wheelScrollLines, 1, 100));
+    return static_cast<std::uint32_t>(std::clamp<int>(settings.wheelScrollLines, 1, kMostWheelScrollLines));
 }
 
 std::uint32_t DoubleClickTimeFor(std::uint8_t position) {

@@ -7,6 +7,25 @@
 
 namespace ravix {
 
+// The functions of a mouse button, in the order of the box's list: the position is the value
+// stored for the button.
+enum class ActionType : std::uint8_t {
+    Click,
+    Menu,
+    ScrollSelect,
+    Forward,
+    Backward,
+    DoubleClick,
+    CpiCycle,
+    Multimedia,
+    HotKey,
+    Windows,
+    SingleKey,
+    ComboKey,
+    MacroKey,
+    ButtonOff,
+};
+
 // The editing record of the current profile: what the settings pages read and write, what the
 // profile files store byte for byte, and the images of the twelve macro slots. Pages store
 // positions and choices here; device codes are computed only when the mouse is written.

@@ -3,6 +3,7 @@
 #include "core/device/CommandProtocol.h"
 #include "core/store/DeviceImageBuild.h"
 #include "core/store/ProfilePointerSettings.h"
+#include "core/store/SettingsRanges.h"
 
 namespace ravix {
 namespace {
@@ -16,8 +17,9 @@ ConstMacroSlots MacroSlotsOf(const DeviceImage& image) {
 }
 
 void SaveProfileFiles(CurrentProfileFiles files, const ProfileSettings& settings) {
-    SaveCurrentProfile(files.ports, files.state, settings);
-    WriteLabels(files.ports.ini, files.state.textPath, files.labelSection, files.text.labels);
+    // The labels are not written over a damaged file's text file either: they belong to it.
+    if (SaveCurrentProfile(files.ports, files.state, settings) || !files.state.keepDamagedConfig)
+        SaveLabels(files.ports, files.state.textPath, files.labelSection, files.text.labels);
 }
 
 // What follows every write to the mouse: the applied copy and the system's pointer settings.
@@ -28,7 +30,11 @@ void AfterWrite(SynchronisationContext& context) {
 
 }  // namespace
 
-bool SendProfileToMouse(MouseConnection mouse, const ProfileSettings& settings, DeviceImage& image) {
+bool SendProfileToMouse(MouseConnection mouse, const ProfileSettings& edited, DeviceImage& image) {
+    // Loading already brought every field into range; this keeps a value the pages cannot produce
+    // from ever reaching the mouse, whatever path it came by.
+    ProfileSettings settings = edited;
+    BringIntoRange(settings);
     const std::uint8_t profile = settings.profile;
     if (profile >= DeviceImage::kProfiles) return false;
     // The pauses below are 2 to 20 ms: on a coarse scheduler tick each would last a whole tick.

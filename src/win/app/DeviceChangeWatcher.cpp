@@ -1,5 +1,6 @@
 #include "win/app/DeviceChangeWatcher.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -8,10 +9,6 @@
 
 namespace ravix::win {
 namespace {
-
-// Broadcasts of the mouse's collections come within this time of each other: the change is
-// answered once none has come for this long.
-constexpr UINT kSettleMs = 400;
 
 // The interface name of a device-interface broadcast, read no further than the broadcast reaches:
 // the sender decides its size, and the name need not end inside it.
@@ -30,8 +27,8 @@ void CALLBACK SettleDeviceChanges(HWND window, UINT, UINT_PTR timer, DWORD) {
 
 }  // namespace
 
-DeviceChangeWatcher::DeviceChangeWatcher(Search search, Report report)
-    : m_search(std::move(search)), m_report(std::move(report)) {}
+DeviceChangeWatcher::DeviceChangeWatcher(Search search, Connected connected, Report report)
+    : m_search(std::move(search)), m_connected(std::move(connected)), m_report(std::move(report)) {}
 
 bool DeviceChangeWatcher::Start(HWND window) {
     m_window = window;
@@ -48,7 +45,7 @@ void DeviceChangeWatcher::Stop() {
     m_notification = nullptr;
     if (m_window) KillTimer(m_window, kSettleTimer);
     m_window = nullptr;
-    m_gathered = DeviceChange::Ignore;
+    m_burst.Take();
 }
 
 bool DeviceChangeWatcher::OnWindowMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -66,22 +63,23 @@ bool DeviceChangeWatcher::OnWindowMessage(HWND window, UINT message, WPARAM wPar
     return false;
 }
 
-// Each broadcast of the mouse's interfaces restarts the wait.
+// Each broadcast of the mouse's interfaces restarts the wait, as long as the burst is not a second old.
 void DeviceChangeWatcher::Gather(HWND window, WPARAM event, LPARAM broadcast) {
     const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(broadcast);
     if (!header) return;
     const DeviceChange change = ClassifyDeviceChange(static_cast<std::uint32_t>(event),
                                                      header->dbch_devicetype, InterfaceName(*header));
     if (change == DeviceChange::Ignore) return;
-    m_gathered = CombineDeviceChanges(m_gathered, change);
-    SetTimer(window, kSettleTimer, kSettleMs, &SettleDeviceChanges);
+    const std::uint32_t due = m_burst.Add(change, GetTickCount());
+    SetTimer(window, kSettleTimer, std::max<UINT>(due, USER_TIMER_MINIMUM), &SettleDeviceChanges);
 }
 
 void DeviceChangeWatcher::Settle(HWND window) {
     KillTimer(window, kSettleTimer);
-    const DeviceChange change = std::exchange(m_gathered, DeviceChange::Ignore);
-    if (change == DeviceChange::Ignore) return;
-    m_report(RespondToDeviceChange(change, m_search()));
+    const SettledDeviceChange burst = m_burst.Take();
+    if (burst.last == DeviceChange::Ignore) return;
+    const bool wasConnected = m_connected();
+    m_report(RespondToSettledChange(burst, m_search(), wasConnected));
 }
 
 }  // namespace ravix::win

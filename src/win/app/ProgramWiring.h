@@ -8,6 +8,7 @@
 #include "win/app/ProgramPorts.h"
 #include "win/device/FileTransferSink.h"
 #include "win/editor/WinPointerSettings.h"
+#include "win/platform/WinBinaryFiles.h"
 #include "win/platform/WinIniFile.h"
 #include "win/platform/WinNotifier.h"
 #include "win/store/WinProfileFileDialogs.h"
@@ -27,7 +28,7 @@ public:
 private:
     DeviceBackend m_device;
     WinIniFile m_ini;
-    PortableBinaryFiles m_binaryFiles;
+    WinBinaryFiles m_binaryFiles;
     WinNotifier m_notifier;
     WinPointerSettings m_pointer;
     WinProfileFileDialogs m_fileDialogs;

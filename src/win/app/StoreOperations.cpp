@@ -1,7 +1,12 @@
 #include "win/app/StoreOperations.h"
 
+#include "core/app/ModulePaths.h"
+#include "core/editor/ButtonLabels.h"
+#include "core/platform/FileIo.h"
 #include "core/store/Synchronisation.h"
+#include "win/app/MacroNames.h"
 #include "win/app/Messages.h"
+#include "win/keys/WinKeyboardLayout.h"
 
 namespace ravix::win {
 namespace {
@@ -44,17 +49,31 @@ void ShowWaitCursor(HWND window, UINT_PTR timer) {
     SetTimer(window, timer, kWaitCursorMs, nullptr);
 }
 
+// Labels the current language's section lacks are derived from the buttons' functions and written.
+void CompleteLabels(ProgramState& state, const ProgramPorts& ports) {
+    StoreState& store = state.store;
+    const Language language = LanguageOf(store.languageCode);
+    const TextCatalogue texts = TextCatalogueFor(language);
+    const WinKeyboardLayout layout;
+    const std::vector<std::wstring> macros = MacroNames(ports.ini, store.files.libraryPath);
+    CompleteButtonLabels(FilePorts(ports), store.files, state.profileSettings, LabelSectionOf(store),
+                         {texts, language, layout, macros}, store.text.labels);
+}
+
 }  // namespace
 
 void StoreOperations::LoadAtStartUp() {
     StoreState& store = m_state.store;
     const ProfileFilePorts ports = FilePorts(m_ports);
+    // A Save cut short leaves its copy beside the file it was replacing.
+    RemoveAtomicWriteLeftovers(ExecutableFolder(m_ports.executablePath));
     LoadCurrentProfile(ports, store.files, m_state.profileSettings);
     store.appliedSettings = m_state.profileSettings;
     // The language, skin and caption colour of the profile current now hold until the next start.
     store.languageCode = ReadLanguage(ports.ini, store.files.textPath);
     store.text = ReadProfileText(ports.ini, store.files.textPath, LabelSectionOf(store));
     store.skinTextColour = SkinTextColourOf(store.text.skin);
+    CompleteLabels(m_state, m_ports);
 }
 
 void StoreOperations::ApplyFirstRunLabels(Language language) {
@@ -64,6 +83,7 @@ void StoreOperations::ApplyFirstRunLabels(Language language) {
 
 void StoreOperations::Reload() {
     ReloadCurrentProfile(ProfileFilesOf(m_state.store, m_ports), m_state.profileSettings);
+    CompleteLabels(m_state, m_ports);
     m_replaced();
 }
 

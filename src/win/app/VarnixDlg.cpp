@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/app/ModulePaths.h"
+#include "core/skin/SkinFolderChoice.h"
 #include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
 #include "win/framework/App.h"
@@ -35,6 +36,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
       m_ports(ports),
       m_mouse(state, ports),
       m_deviceChanges([this] { return m_mouse.Search(); },
+                      [this]() -> bool { return m_state.deviceLink.connected; },
                       [this](const DeviceChangeResponse& response) { AnswerDeviceChange(response); }),
       m_store(state, ports,
               [this] {
@@ -123,8 +125,16 @@ void CVarnixDlg::LoadLook() {
     m_look.texts = TextCatalogueFor(m_look.language);
     m_captionFont = UniqueFont(CaptionFont(FontWindow::MainWindow, m_look.language, ReportedOsVersion()));
     m_look.captionFont = m_captionFont.Get();
-    m_look.skinFolder = SkinFolderOf(m_ports.executablePath, m_state.store.text.skin.path);
-    m_background.reset(LoadWindowBackground(m_hWnd, m_look.skinFolder + L"/main.png"));
+    // A skin that cannot be drawn would leave a window of no size: the shipped skin stands in, and
+    // the user is told which file failed.
+    const SkinFolderChoice skin = ChooseSkinFolder(m_ports.executablePath, m_state.store.text.skin.path,
+                                                   [this](const std::wstring& file) {
+                                                       m_background.reset(LoadWindowBackground(m_hWnd, file));
+                                                       return m_background != nullptr;
+                                                   });
+    m_look.skinFolder = skin.folder;
+    if (const std::wstring failure = SkinFailureMessage(skin); !failure.empty())
+        m_ports.notifier.ShowMessage(failure, ApplicationName(m_ports.executablePath));
     m_look.bodyHeights = MeasuredBodyHeights([this](std::wstring_view name) {
         const auto size = PngImageSize(SkinImagePath(m_look.skinFolder, name));
         return size ? static_cast<int>(size->cy) : 0;

@@ -22,8 +22,8 @@ enum Placement : std::size_t { PlanePlace, StripPlace, WellPlace, RedPlace, Read
 
 RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
-HBITMAP Sheet(const std::array<HBITMAP, kColourSheetCount>& sheets, ColourSheet sheet) {
-    return sheets[static_cast<std::size_t>(sheet)];
+HBITMAP Sheet(const std::array<UniqueBitmap, kColourSheetCount>& sheets, ColourSheet sheet) {
+    return sheets[static_cast<std::size_t>(sheet)].Get();
 }
 
 }  // namespace
@@ -31,10 +31,7 @@ HBITMAP Sheet(const std::array<HBITMAP, kColourSheetCount>& sheets, ColourSheet 
 CSelctColor::CSelctColor(CWnd* parent, const ColourDialogSetup& setup)
     : CDialog(IDD_SELECT_COLOR, parent), m_setup(setup), m_captions(ColourDialogCaptionsFor(setup.language)) {}
 
-CSelctColor::~CSelctColor() {
-    if (m_mask) DeleteObject(m_mask);
-    if (m_background) DeleteObject(m_background);
-}
+CSelctColor::~CSelctColor() = default;
 
 HWND CSelctColor::ButtonHwnd(int key) const {
     const int index = key - 8;
@@ -43,7 +40,7 @@ HWND CSelctColor::ButtonHwnd(int key) const {
 }
 
 std::vector<std::wstring> CSelctColor::LoadSheets(const ColourSelectSkin& skin,
-                                                 std::array<HBITMAP, kColourSheetCount>& sheets) {
+                                                 std::array<UniqueBitmap, kColourSheetCount>& sheets) {
     std::vector<std::wstring> wrong;
     if (skin.faulty) wrong.push_back(skin.descriptionPath);
     for (std::size_t i = 0; i < kColourSheetCount; ++i) {
@@ -73,7 +70,7 @@ void CSelctColor::PlaceWindow() {
 }
 
 void CSelctColor::CreateButton(std::size_t index, const PixelRect& rect,
-                               const std::array<HBITMAP, kColourSheetCount>& sheets) {
+                               const std::array<UniqueBitmap, kColourSheetCount>& sheets) {
     const UINT id = index < 6 ? kFirstPresetId + static_cast<UINT>(index) : (index == 6 ? IDOK : IDCANCEL);
     HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left, rect.top,
                                   rect.Width(), rect.Height(), m_hWnd,
@@ -84,7 +81,7 @@ void CSelctColor::CreateButton(std::size_t index, const PixelRect& rect,
                     Sheet(sheets, ColourSheet::Down), Sheet(sheets, ColourSheet::Disable), ToRect(rect));
 }
 
-void CSelctColor::CreateControls(const ColourSelectSkin& skin, const std::array<HBITMAP, kColourSheetCount>& sheets) {
+void CSelctColor::CreateControls(const ColourSelectSkin& skin, const std::array<UniqueBitmap, kColourSheetCount>& sheets) {
     const auto& place = skin.placements;
     m_plane.Create(ToRect(place[PlanePlace]), m_hWnd);
     m_strip.Create(kStripStyle, ToRect(place[StripPlace]), m_hWnd, 101);
@@ -126,16 +123,16 @@ void CSelctColor::ApplyCaptions() {
 BOOL CSelctColor::OnInitDialog() {
     CDialog::OnInitDialog();
     const ColourSelectSkin skin = ReadColourSelectSkin(m_setup.ini, m_setup.skinFolder);
-    std::array<HBITMAP, kColourSheetCount> sheets{};
+    std::array<UniqueBitmap, kColourSheetCount> sheets;
     const std::vector<std::wstring> wrong = LoadSheets(skin, sheets);
     PlaceWindow();
     CreateControls(skin, sheets);
-    m_mask = std::exchange(sheets[static_cast<std::size_t>(ColourSheet::Mask)], nullptr);
-    m_background = std::exchange(sheets[static_cast<std::size_t>(ColourSheet::Normal)], nullptr);
-    for (HBITMAP sheet : sheets)
-        if (sheet) DeleteObject(sheet);
-    if (HRGN region = BitmapToRegion(m_mask)) {
-        if (!SetWindowRgn(m_hWnd, region, TRUE)) DeleteObject(region);
+    // The mask shapes the window and the normal sheet is its background; the other sheets live on
+    // in the controls' own copies.
+    m_mask = std::move(sheets[static_cast<std::size_t>(ColourSheet::Mask)]);
+    m_background = std::move(sheets[static_cast<std::size_t>(ColourSheet::Normal)]);
+    if (UniqueRegion region = BitmapToRegion(m_mask.Get())) {
+        if (SetWindowRgn(m_hWnd, region.Get(), TRUE)) static_cast<void>(region.Detach());  // the window owns it now
     }
 
     ApplyCaptions();
@@ -200,11 +197,7 @@ void CSelctColor::Draw(HDC target) {
     GetClientRect(m_hWnd, &client);
     XCMemDC dc(target, &client);
     if (m_background) {
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(source, m_background);
-        BitBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
+        DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
     } else {
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
     }
@@ -229,8 +222,8 @@ LRESULT CSelctColor::OnPaint(WPARAM, LPARAM) {
 }
 
 LRESULT CSelctColor::OnDestroy(WPARAM, LPARAM) {
-    if (m_mask) DeleteObject(std::exchange(m_mask, nullptr));
-    if (m_background) DeleteObject(std::exchange(m_background, nullptr));
+    m_mask.Reset();
+    m_background.Reset();
     return 0;
 }
 

@@ -61,17 +61,17 @@ private:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
 
-    std::vector<std::wstring> LoadSheets(const ColourSelectSkin& skin, std::array<HBITMAP, kColourSheetCount>& sheets);
+    std::vector<std::wstring> LoadSheets(const ColourSelectSkin& skin, std::array<UniqueBitmap, kColourSheetCount>& sheets);
     void PlaceWindow();
-    void CreateControls(const ColourSelectSkin& skin, const std::array<HBITMAP, kColourSheetCount>& sheets);
-    void CreateButton(std::size_t index, const PixelRect& rect, const std::array<HBITMAP, kColourSheetCount>& sheets);
+    void CreateControls(const ColourSelectSkin& skin, const std::array<UniqueBitmap, kColourSheetCount>& sheets);
+    void CreateButton(std::size_t index, const PixelRect& rect, const std::array<UniqueBitmap, kColourSheetCount>& sheets);
     void ApplyCaptions();
     void Draw(HDC dc);
 
     ColourDialogSetup m_setup;
     ColourDialogCaptions m_captions;
     Colour m_colour = 0x0000FF;
-    HBITMAP m_mask = nullptr, m_background = nullptr;
+    UniqueBitmap m_mask, m_background;
     SIZE m_size{};
     UniqueFont m_titleFont;
     GTColorSelectorWnd m_plane;

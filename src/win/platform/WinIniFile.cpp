@@ -9,6 +9,7 @@
 #include "core/platform/IniDocument.h"
 #include "core/platform/PortableIniFile.h"
 #include "core/platform/TextCodecs.h"
+#include "win/platform/WinBinaryFiles.h"
 
 namespace ravix::win {
 namespace {
@@ -52,6 +53,7 @@ std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path,
     switch (contents.status) {
         case FileContents::Status::Missing:
             return std::vector<std::uint8_t>{0xFF, 0xFE};
+        case FileContents::Status::NotRegular:
         case FileContents::Status::TooLarge:
             failures.Failed("ReadWholeFile", ERROR_FILE_TOO_LARGE, path);
             return std::nullopt;
@@ -69,25 +71,27 @@ std::optional<std::vector<std::uint8_t>> StartingBytes(const std::wstring& path,
 }
 
 // Runs `change` (one private-profile write) on a copy beside the file, then puts the copy in the
-// file's place in one step.
+// file's place in one step. 0, or the system's error code.
 template <typename Change>
-bool ChangeThroughCopy(const std::wstring& path, std::wstring_view text, const FailureTrace& failures,
-                       Change change) {
+int ChangeThroughCopy(const std::wstring& path, std::wstring_view text, const FailureTrace& failures,
+                      Change change) {
     const auto bytes = StartingBytes(path, text, failures);
-    if (!bytes) return false;
-    const std::wstring copy = path + L".writing";
-    if (const int error = ReplaceFileAtomically(copy, *bytes); error != 0) {
+    if (!bytes) return ERROR_ACCESS_DENIED;  // a file that cannot be read is never rewritten
+    const std::wstring copy = path + std::wstring(kAtomicWriteSuffix);
+    if (const int error = WinReplaceFile(copy, *bytes); error != 0) {
         failures.Failed("ReplaceFileAtomically", static_cast<DWORD>(error), copy);
-        return false;
+        return error;
     }
-    const bool changed = change(copy.c_str()) != FALSE;
-    if (!changed) failures.Failed("WritePrivateProfileStringW", copy);
+    int error = change(copy.c_str()) != FALSE ? 0 : static_cast<int>(GetLastError());
+    if (error != 0) failures.Failed("WritePrivateProfileStringW", static_cast<DWORD>(error), copy);
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy.c_str());  // flushes the system's cache
-    const bool moved =
-        changed && MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (changed && !moved) failures.Failed("MoveFileExW", path);
-    if (!moved) DeleteFileW(copy.c_str());
-    return moved;
+    if (error == 0 &&
+        !MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = static_cast<int>(GetLastError());
+        failures.Failed("MoveFileExW", static_cast<DWORD>(error), path);
+    }
+    if (error != 0) DeleteFileW(copy.c_str());
+    return error;
 }
 
 }  // namespace
@@ -153,9 +157,9 @@ bool WinIniFile::WriteString(const std::wstring& path, const std::wstring& secti
                              const std::wstring& value) {
     if (!IsStorableIniSection(section) || !IsStorableIniKey(key)) return false;
     const std::wstring stored = StorableIniValue(value);
-    return ChangeThroughCopy(path, section + key + stored, m_failures, [&](const wchar_t* copy) {
+    return Succeeded(ChangeThroughCopy(path, section + key + stored, m_failures, [&](const wchar_t* copy) {
         return WritePrivateProfileStringW(section.c_str(), key.c_str(), stored.c_str(), copy);
-    });
+    }));
 }
 
 bool WinIniFile::DeleteSection(const std::wstring& path, const std::wstring& section) {
@@ -163,9 +167,14 @@ bool WinIniFile::DeleteSection(const std::wstring& path, const std::wstring& sec
     const bool present = std::any_of(names.begin(), names.end(),
                                      [&](const std::wstring& name) { return IniNamesEqual(name, section); });
     if (!present) return true;
-    return ChangeThroughCopy(path, L"", m_failures, [&](const wchar_t* copy) {
+    return Succeeded(ChangeThroughCopy(path, L"", m_failures, [&](const wchar_t* copy) {
         return WritePrivateProfileStringW(section.c_str(), nullptr, nullptr, copy);
-    });
+    }));
+}
+
+bool WinIniFile::Succeeded(int error) {
+    if (error != 0) m_lastWriteError = error;
+    return error == 0;
 }
 
 }  // namespace ravix::win

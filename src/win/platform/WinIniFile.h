@@ -24,9 +24,14 @@ public:
     bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override;
     bool DeleteSection(const std::wstring& path, const std::wstring& section) override;
+    int LastWriteError() const override { return m_lastWriteError; }
 
 private:
+    // True for 0; otherwise keeps the error code for LastWriteError.
+    bool Succeeded(int error);
+
     FailureTrace m_failures;
+    int m_lastWriteError = 0;
 };
 
 }  // namespace ravix::win

@@ -106,6 +106,12 @@ TEST_F(RavixctlMacros, AMissingLibraryIsAnErrorAndWritesNothing) {
                                               "ravixctl: " + LibraryPath() + ": no such file"));
     EXPECT_EQ(out.str(), "");
     EXPECT_FALSE(std::filesystem::exists(OutputPath()));
+
+    // A folder, a pipe or a device is said to be what it is.
+    std::filesystem::create_directories(LibraryPath());
+    err.str("");
+    EXPECT_EQ(Run({"macros", "list", LibraryPath()}), kExitFailed);
+    EXPECT_EQ(err.str(), "ravixctl: " + LibraryPath() + ": not a regular file\n");
 }
 
 TEST_F(RavixctlMacros, AnOutputThatCannotBeWrittenIsReported) {

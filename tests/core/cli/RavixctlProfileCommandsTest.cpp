@@ -216,12 +216,14 @@ TEST_F(RavixctlProfiles, BadProfileFilesAreRefusedWithAReason) {
     WriteConfig(L"short.bin", FactorySettings(0), 1, kConfigFileBytes - 1);
     WriteConfig(L"long.bin", FactorySettings(0), 1, kConfigFileBytes + 1);
     WriteConfig(L"nine.bin", FactorySettings(9), 1);
+    std::filesystem::create_directories(m_folder / "folder.bin");
     struct Case {
         std::vector<std::string> arguments;
         int exit;
         const char* message;
     } cases[] = {
         {{"show", File("absent.bin")}, kExitFailed, "no such file"},
+        {{"show", File("folder.bin")}, kExitFailed, "folder.bin: not a regular file"},
         {{"show", File("short.bin")}, kExitFailed, "not a profile file"},
         {{"save", File("long.bin"), "--simulate"}, kExitFailed, "not a profile file"},
         {{"image", File("nine.bin"), "-o", File("x.bin")}, kExitFailed, "profile number 9 is not one of"},

@@ -31,45 +31,5 @@ TEST(DeviceChange, OnlyTheMousesInterfacesSpelledAsTheMarkersCount) {
         EXPECT_EQ(ClassifyDeviceChange(c.eventType, c.deviceType, c.name), c.expected) << c.what;
 }
 
-TEST(DeviceChange, TheResponseFollowsTheDiscovery) {
-    struct Case {
-        const char* what;
-        DeviceChange change;
-        bool discovered;
-        std::optional<std::uint8_t> notice;
-        bool hide, connected, reconnect;
-    } cases[] = {
-        {"mouse plugged in", DeviceChange::Arrival, true, kMouseDetectedEvent, false, true, true},
-        {"arrival without a usable mouse", DeviceChange::Arrival, false, kMouseNotDetectedEvent, true, false,
-         false},
-        {"one collection removed, the command interface remains", DeviceChange::Removal, true, std::nullopt,
-         false, true, false},
-        {"mouse unplugged", DeviceChange::Removal, false, kMouseNotDetectedEvent, false, false, false},
-        {"ignored broadcast", DeviceChange::Ignore, false, std::nullopt, false, false, false},
-    };
-    for (const Case& c : cases) {
-        const DeviceChangeResponse response = RespondToDeviceChange(c.change, c.discovered);
-        EXPECT_EQ(response.notice, c.notice) << c.what;
-        EXPECT_EQ(response.hideWindow, c.hide) << c.what;
-        EXPECT_EQ(response.connected, c.connected) << c.what;
-        EXPECT_EQ(response.reconnect, c.reconnect) << c.what;
-    }
-}
-
-TEST(DeviceChange, BroadcastsGatheredTogetherCountAsOneChange) {
-    using C = DeviceChange;
-    struct Case {
-        C gathered, next, combined;
-    } cases[] = {
-        {C::Ignore, C::Ignore, C::Ignore},   {C::Ignore, C::Removal, C::Removal},
-        {C::Ignore, C::Arrival, C::Arrival}, {C::Removal, C::Removal, C::Removal},
-        {C::Removal, C::Arrival, C::Arrival}, {C::Arrival, C::Removal, C::Arrival},
-        {C::Arrival, C::Ignore, C::Arrival},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(CombineDeviceChanges(c.gathered, c.next), c.combined)
-            << static_cast<int>(c.gathered) << "+" << static_cast<int>(c.next);
-}
-
 }  // namespace
 }  // namespace ravix

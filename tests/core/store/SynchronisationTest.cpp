@@ -27,7 +27,9 @@ ProfileSettings EditedSettings(std::uint8_t profile) {
     settings.reportRate = 2;
     settings.dpiLevel = {16, 32, 48, 64, 80, 100};
     settings.lightingEffect = 2;
+    settings.standardBrightness = 1;
     settings.breathingPeriod = 3;
+    settings.spectrumPeriod = 1;
     settings.angleSnap = 1;
     settings.xSensitivity = settings.ySensitivity = 5;
     settings.pointerSpeed = 6;
@@ -163,7 +165,7 @@ TEST_F(Synchronisation, SaveWithoutTheMouseSendsAndSavesNothingButStartsTheBusyP
     EXPECT_TRUE(pointer.calls.empty());
 }
 
-// The factory files of a reset: settings marked 0x77, labels "F1".."F8".
+// The factory files of a reset: settings marked 0x77 (1000 Hz), labels "F1".."F8".
 class Reset : public Synchronisation {
 protected:
     void SetUp() override {
@@ -190,7 +192,7 @@ TEST_F(Reset, KeepsTheMacroSlotImagesAndTheProfileNumberAndWritesTheResult) {
     EXPECT_EQ(text.labels[0], L"F1");
     EXPECT_EQ(text.skin.path, L"Factory");
     // Into the mouse and into the current profile's own files, never the factory ones.
-    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(3, 0x77)));
+    EXPECT_THAT(Outline(mouse.Log().Lines()), ElementsAreArray(FullWriteOutline(3, 1)));
     EXPECT_TRUE(SameBytes(mouse.MacroSlot(1), settings.macroSlots[0]));
     EXPECT_EQ(StoredSettings(L"config3.bin"), expected);
     EXPECT_EQ(m_ini.ReadString(Path(L"str3.ini"), L"Setting-EN", L"Item1"), L"F1");
