@@ -55,7 +55,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   PlacePages();
                   Redraw();
               }),
-      m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier},
+      m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier, ports.ini},
       m_pages(MakeSectionPages(m_pageContext)) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     for (const auto& page : m_pages) m_handlers.push_back(page.get());

@@ -1,5 +1,7 @@
 #include "win/editor/DpiPage.h"
 
+#include "core/dialogs/ColourDialogRules.h"
+#include "win/dialogs/SelctColor.h"
 #include "win/editor/ControlWindows.h"
 #include "win/editor/MainWindowPainter.h"
 
@@ -88,8 +90,17 @@ void DpiPage::Press(const PressAction& action) {
     }
 }
 
-// The LED colour dialog is not part of the program yet: the press chooses nothing.
-void DpiPage::PickStageColour(int) {}
+// The LED colour dialog opens with the stage's colour; its choice is stored (red, blue, green) and
+// shown in the swatch, and reaches the mouse with the next Save.
+void DpiPage::PickStageColour(int stage) {
+    std::array<std::uint8_t, 3>& stored = m_context.settings.dpiColour[IndexOf(stage)];
+    Colour colour = ColourOfStageBytes(stored);
+    const ColourDialogSetup setup{m_context.look.skinFolder, m_context.look.language, m_context.ini,
+                                  m_context.notifier};
+    if (!win::PickStageColour(m_context.window, setup, colour)) return;
+    stored = StageBytesOfColour(colour);
+    if (const HWND swatch = m_swatches[IndexOf(stage)]) InvalidateRect(swatch, nullptr, TRUE);
+}
 
 HBRUSH DpiPage::SwatchBrush(int stage) {
     HBRUSH& brush = m_brushes[IndexOf(stage)];

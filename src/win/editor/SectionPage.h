@@ -10,6 +10,7 @@
 #include "core/app/TextCatalogue.h"
 #include "core/editor/MainWindowLayout.h"
 #include "core/editor/PressDispatch.h"
+#include "core/platform/IniFile.h"
 #include "core/platform/Notifier.h"
 #include "core/store/ProfileFiles.h"
 #include "core/store/ProfileSettings.h"
@@ -43,6 +44,7 @@ struct PageContext {
     ProfileText& text;  // the button labels beside the settings
     const WindowLook& look;
     Notifier& notifier;
+    const IniFile& ini;  // the skin's description files the pages' dialogs read
 
     // Repaints the window with its children: its picture covers the pages' controls.
     void Redraw() const { RedrawWithChildren(window); }

@@ -10,7 +10,9 @@
 #include "core/editor/DpiStages.h"
 #include "core/editor/MainWindowLayout.h"
 #include "core/editor/ScrollSpeed.h"
+#include "tests/win/DialogScript.h"
 #include "tests/win/MainWindowFixture.h"
+#include "win/dialogs/SelctColor.h"
 #include "win/editor/ControlWindows.h"
 
 namespace ravix::win {
@@ -47,7 +49,6 @@ TEST_F(SectionPagesTest, DpiLightingAndReportRateReachTheMouseWithSave) {
     EXPECT_EQ(BoxText(DpiEditBoxId(4)), L"1630") << "the box keeps what was typed";
     Press(940, 202);  // stage 4's slider, lowest row: 50 DPI, which the box corrects
     EXPECT_EQ(BoxText(DpiEditBoxId(4)), L"100");
-    Press(780, 260);  // a swatch: nothing until the colour dialog exists
 
     Press(740, 290);  // Lighting, below DPI Setting's body
     const std::uint8_t standard = state.profileSettings.standardBrightness;
@@ -67,6 +68,41 @@ TEST_F(SectionPagesTest, DpiLightingAndReportRateReachTheMouseWithSave) {
     EXPECT_EQ(Block(72), 3);  // 6 - position 3
     EXPECT_EQ(Block(73), 3);
     EXPECT_EQ(mouse.Memory()[kHeaderReportRate], 4);
+}
+
+// A press on a stage's swatch opens the LED colour dialog with the stage's colour; its choice is
+// stored red, blue, green and reaches the mouse's profile block with Save.
+TEST_F(SectionPagesTest, ASwatchChoosesTheStageColourThroughTheColourDialog) {
+    const std::filesystem::path dist = std::filesystem::path(RAVIX_KBHOOK_PATH).parent_path();
+    std::filesystem::copy(dist / "Skins" / "Default", folder / "Skins" / "Default",
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    Open();
+    Press(740, 40);  // DPI Setting
+    const HWND swatch = GetDlgItem(hwnd, DpiSwatchId(2));
+    ASSERT_NE(swatch, nullptr);
+    RECT area{};
+    GetWindowRect(swatch, &area);
+    MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&area), 2);
+
+    const auto press = [](int key) {
+        const auto* dialog = dynamic_cast<CSelctColor*>(CWnd::FromHandle(GetActiveWindow()));
+        ASSERT_NE(dialog, nullptr);
+        RECT r{};
+        GetClientRect(dialog->ButtonHwnd(key), &r);
+        test_support::PostClick(dialog->ButtonHwnd(key), r.right / 2, r.bottom / 2);
+    };
+    test_support::DialogScript script(
+        {[&] { press(9); },    // preset 2: cyan
+         [&] { press(14); }},  // APPLY
+        [] { PostMessageW(GetActiveWindow(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+    Press((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_EQ(state.profileSettings.dpiColour[1], (std::array<std::uint8_t, 3>{0x00, 0xFF, 0xFF}));
+    Save();
+    EXPECT_EQ(Block(104 + 3), 0x00);  // red, blue, green of the second stage
+    EXPECT_EQ(Block(104 + 4), 0xFF);
+    EXPECT_EQ(Block(104 + 5), 0xFF);
 }
 
 TEST_F(SectionPagesTest, DpiBoxesLiveOnlyWhileTheirBodyIsDrawn) {
