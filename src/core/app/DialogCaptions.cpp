@@ -77,11 +77,11 @@ ColourDialogCaptions ColourDialogCaptionsFor(Language language) {
             in({L"CANCEL", L"取消", L"取消"})};
 }
 
-HelpCaptions HelpCaptionsFor(Language language) {
+HelpCaptions HelpCaptionsFor(Language language, std::wstring_view version) {
     const auto in = [language](const Texts& texts) { return InLanguage(language, texts); };
     // The update and version lines read the same in every language.
     return {in({L"Ok", L"确定", L"確定"}), in({L"Cancel", L"取消", L"取消"}), L"Update 驱动更新",
-            L"Version：1.0"};
+            L"Version：" + std::wstring(version)};
 }
 
 }  // namespace ravix

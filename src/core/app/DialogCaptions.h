@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/app/ApplicationSettings.h"
 
@@ -50,6 +51,7 @@ MacroAssignmentCaptions MacroAssignmentCaptionsFor(Language language);
 SingleKeyCaptions SingleKeyCaptionsFor(Language language);
 ComboKeyCaptions ComboKeyCaptionsFor(Language language);
 ColourDialogCaptions ColourDialogCaptionsFor(Language language);
-HelpCaptions HelpCaptionsFor(Language language);
+// `version` is the program's major and minor version, as the version line shows it.
+HelpCaptions HelpCaptionsFor(Language language, std::wstring_view version);
 
 }  // namespace ravix

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "RavixVersion.h"
 #include "win/resources/resource.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/ColourPicker.h"
@@ -23,7 +24,7 @@ bool IsButton(HelpRegion region) {
 }  // namespace
 
 CHelpDialog::CHelpDialog(CWnd* mainWindow, const HelpSetup& setup, bool& open)
-    : CDialog(IDD_HELP_DIALOG, mainWindow), m_setup(setup), m_open(open), m_captions(HelpCaptionsFor(setup.language)) {}
+    : CDialog(IDD_HELP_DIALOG, mainWindow), m_setup(setup), m_open(open), m_captions(HelpCaptionsFor(setup.language, kProgramVersionShort)) {}
 
 CHelpDialog::~CHelpDialog() {
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);

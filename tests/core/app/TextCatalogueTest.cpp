@@ -90,8 +90,8 @@ TEST(DialogCaptions, EachDialogFollowsTheLanguage) {
         EXPECT_EQ(SingleKeyCaptionsFor(c.language).prompt, c.singlePrompt);
         EXPECT_EQ(ComboKeyCaptionsFor(c.language).ok, c.comboOk);
         EXPECT_EQ(ColourDialogCaptionsFor(c.language).apply, c.colourApply);
-        EXPECT_EQ(HelpCaptionsFor(c.language).ok, c.helpOk);
-        EXPECT_EQ(HelpCaptionsFor(c.language).versionLine, L"Version：1.0");
+        EXPECT_EQ(HelpCaptionsFor(c.language, L"1.0").ok, c.helpOk);
+        EXPECT_EQ(HelpCaptionsFor(c.language, L"2.3").versionLine, L"Version：2.3");
     }
 }
 
