@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "DialogScript.h"
+#include "GdiplusSuite.h"
 #include "core/dialogs/ColourDialogRules.h"
 #include "tests/fakes/FakeNotifier.h"
 #include "win/dialogs/SelctColor.h"
@@ -20,14 +21,8 @@ namespace {
 using test_support::DialogScript;
 using test_support::PostClick;
 
-class ColourDialog : public ::testing::Test {
+class ColourDialog : public test_support::GdiplusSuite {
 protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(m_token); }
-    static inline ULONG_PTR m_token = 0;
 
     ColourDialogSetup Setup(const std::wstring& folder = RAVIX_SKIN_FOLDER) { return {folder, Language::English, ini, notifier}; }
 

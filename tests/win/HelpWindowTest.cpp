@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "DialogScript.h"
+#include "GdiplusSuite.h"
 #include "tests/fakes/FakeNotifier.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/HelpDialog.h"
@@ -17,14 +18,8 @@
 namespace ravix::win {
 namespace {
 
-class HelpWindow : public ::testing::Test {
+class HelpWindow : public test_support::GdiplusSuite {
 protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(m_token); }
-    static inline ULONG_PTR m_token = 0;
 
     void SetUp() override {
         hwnd = CreateSkinChild(nullptr, {0, 0, 1200, 700}, 0, WS_POPUP | WS_VISIBLE);

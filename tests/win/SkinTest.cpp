@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "GdiplusSuite.h"
 #include "core/skin/RegionRuns.h"
 #include "resource.h"
 #include "tests/fakes/FakeNotifier.h"
@@ -69,15 +70,7 @@ void ExpectNear(std::uint32_t actual, std::uint32_t expected, const char* what) 
     }
 }
 
-class SkinTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&m_token, &input, nullptr);
-    }
-    static void TearDownTestSuite() { Gdiplus::GdiplusShutdown(m_token); }
-    static inline ULONG_PTR m_token = 0;
-};
+class SkinTest : public test_support::GdiplusSuite {};
 
 TEST_F(SkinTest, DrawPngCompositesAlphaAndCopiesOpaquePictures) {
     // Background 0x0000C8 as a DIB pixel: blue 200.
