@@ -23,6 +23,7 @@ public:
         return {ravix::FileContents::Status::Ok, m_bytes};
     }
     int Replace(const std::wstring&, std::span<const std::uint8_t>) override { return 0; }
+    int Rename(const std::wstring&, const std::wstring&) override { return 0; }
 
 private:
     std::vector<std::uint8_t> m_bytes;
