@@ -56,16 +56,17 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   Redraw();
               }),
       m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier, ports.ini},
-      m_pages(MakeSectionPages(m_pageContext)) {
+      m_pages(MakeSectionPages(m_pageContext)),
+      m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     for (const auto& page : m_pages) m_handlers.push_back(page.get());
     m_handlers.insert(m_handlers.end(),
-                      {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover, &m_thumb});
+                      {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover, &m_thumb, &m_help});
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 9> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -73,12 +74,11 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
-        OnMessageEntry<Self>(WM_RUN_UPDATER, &Self::OnRunUpdater),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Then the members: the pages' controls, device changes, the profile manager's requests, the
-    // store's timers, the simulation's commands, the mouse's events, the hover images and the
-    // thumb. Dropped files fall through to the default handling, which ignores them.
+    // store's timers, the simulation's commands, the mouse's events, the hover images, the
+    // thumb and the updater requests. Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
                                       result) ||
            CDialog::OnMessage(message, wParam, lParam, result);

@@ -13,11 +13,11 @@
 #include "core/editor/PressDispatch.h"
 #include "win/app/CaptionFont.h"
 #include "win/app/DeviceChangeWatcher.h"
+#include "win/app/HelpDuty.h"
 #include "win/app/MouseLink.h"
 #include "win/app/NoticeBoard.h"
 #include "win/app/ProgramPorts.h"
 #include "win/app/ProgramState.h"
-#include "win/dialogs/HelpDialog.h"
 #include "win/app/SimulationConsole.h"
 #include "win/app/StoreOperations.h"
 #include "win/app/TrayIcon.h"
@@ -85,9 +85,6 @@ private:
     void PlacePages();
     void ResetPages();
     void SwitchRightView(RightPanelView view);
-    // The help panel toggled by the help button, and the updater any program may ask for.
-    void PressHelp(PressKind kind);
-    LRESULT OnRunUpdater(WPARAM, LPARAM);
 
     struct BitmapDeleter {
         void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
@@ -112,7 +109,7 @@ private:
     PanelThumb m_thumb;
     PageContext m_pageContext;
     SectionPages m_pages;
-    std::unique_ptr<HelpPanel> m_help;
+    HelpDuty m_help;
     std::vector<MessageHandler*> m_handlers;  // the pages and duties, offered what the table leaves
 };
 

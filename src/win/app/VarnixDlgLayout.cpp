@@ -3,7 +3,6 @@
 #include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
 #include "win/app/VarnixDlg.h"
-#include "win/dialogs/UpdaterLaunch.h"
 #include "win/editor/MainWindowPainter.h"
 #include "win/skin/SkinBitmaps.h"
 
@@ -43,7 +42,7 @@ void CVarnixDlg::PaintClient(HDC dc) {
 }
 
 LRESULT CVarnixDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
-    m_window.helpWindowOpen = m_help && m_help->IsOpen();  // the panel may have ended itself
+    m_window.helpWindowOpen = m_help.IsOpen();  // the panel may have ended itself
     const std::vector<PressAction> actions = DispatchPress(PointOf(lParam), m_window, Layout());
     for (const PressAction& action : actions) CarryOut(action);
     return 0;
@@ -82,7 +81,9 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
             break;
         case PressKind::OpenHelp:
         case PressKind::CloseHelp:
-            PressHelp(action.kind);
+            m_help.Press(action.kind, HelpSetup{m_look.skinFolder, m_look.language,
+                                                m_state.store.skinTextColour, m_ports.notifier});
+            m_window.helpWindowOpen = m_help.IsOpen();
             return;
         case PressKind::DragWindow:
             // Posted, so that the move loop starts after this press has been handled.
@@ -95,20 +96,6 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
     }
     PlacePages();
     Redraw();
-}
-
-void CVarnixDlg::PressHelp(PressKind kind) {
-    if (!m_help)
-        m_help = std::make_unique<HelpPanel>(
-            *this, HelpSetup{m_look.skinFolder, m_look.language, m_state.store.skinTextColour, m_ports.notifier});
-    if (kind == PressKind::OpenHelp && !m_help->IsOpen()) m_help->Toggle();
-    if (kind == PressKind::CloseHelp) m_help->Close();
-    m_window.helpWindowOpen = m_help->IsOpen();
-}
-
-LRESULT CVarnixDlg::OnRunUpdater(WPARAM wParam, LPARAM) {
-    if (wParam == 0) RunUpdater(m_ports.executablePath, m_ports.notifier);
-    return 0;
 }
 
 void CVarnixDlg::ToggleSection(Section section) {
