@@ -55,7 +55,8 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   PlacePages();
                   Redraw();
               }),
-      m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier, ports.ini},
+      m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier, ports.ini,
+                    ports.executablePath},
       m_pages(MakeSectionPages(m_pageContext)),
       m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
