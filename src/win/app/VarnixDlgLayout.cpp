@@ -42,7 +42,9 @@ void CVarnixDlg::PaintClient(HDC dc) {
 }
 
 LRESULT CVarnixDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
-    m_window.helpWindowOpen = m_help.IsOpen();  // the panel may have ended itself
+    // The panels may have ended themselves.
+    m_window.helpWindowOpen = m_help.IsOpen();
+    m_window.profileManagerOpen = m_profileManager.IsOpen();
     const std::vector<PressAction> actions = DispatchPress(PointOf(lParam), m_window, Layout());
     for (const PressAction& action : actions) CarryOut(action);
     return 0;
@@ -85,13 +87,18 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
                                                 m_state.store.skinTextColour, m_ports.notifier});
             m_window.helpWindowOpen = m_help.IsOpen();
             return;
+        case PressKind::OpenProfileManager:
+            m_profileManager.Open({m_look.skinFolder, m_look.language, m_state.store.skinTextColour,
+                                   {m_ports.executablePath, m_ports.ini, m_ports.binaryFiles, m_ports.notifier}});
+            m_window.profileManagerOpen = m_profileManager.IsOpen();
+            return;
         case PressKind::DragWindow:
             // Posted, so that the move loop starts after this press has been handled.
             ReleaseCapture();
             PostMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
             return;
         default:
-            // The help window, the profile manager and the macro manager answer once they are built.
+            // The macro manager answers once it is built.
             return;
     }
     PlacePages();
