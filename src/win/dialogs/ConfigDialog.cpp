@@ -214,18 +214,8 @@ void CConfigDialog::Draw(HDC target) {
 
 bool CConfigDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
+    if (AnswerSkinnedPaint(m_hWnd, message, wParam, result, [this](HDC dc) { Draw(dc); })) return true;
     switch (message) {
-        case WM_ERASEBKGND:
-            Draw(reinterpret_cast<HDC>(wParam));
-            result = TRUE;
-            return true;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(m_hWnd, &paint);
-            Draw(dc);
-            EndPaint(m_hWnd, &paint);
-            return true;
-        }
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:
             SetTextColor(reinterpret_cast<HDC>(wParam), message == WM_CTLCOLORLISTBOX ? kListText : RGB(255, 255, 255));

@@ -50,7 +50,7 @@ BOOL CKeyCaptureDialog::OnInitDialog() {
         return FALSE;
     }
     CentreOverOwner();
-    m_hook.Install(m_hWnd, m_setup.notifier);
+    m_hook.Install(m_hWnd, m_setup.notifier, m_setup.language);
     m_font = UniqueFont(CaptionFont(FontWindow::Dialog, m_setup.language, ReportedOsVersion()));
     CreateControls();
     return TRUE;
@@ -139,18 +139,8 @@ LRESULT CKeyCaptureDialog::ControlColour(WPARAM wParam, LPARAM lParam) {
 
 bool CKeyCaptureDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
+    if (AnswerSkinnedPaint(m_hWnd, message, wParam, result, [this](HDC dc) { Draw(dc); })) return true;
     switch (message) {
-        case WM_ERASEBKGND:
-            Draw(reinterpret_cast<HDC>(wParam));
-            result = TRUE;
-            return true;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = BeginPaint(m_hWnd, &paint);
-            Draw(dc);
-            EndPaint(m_hWnd, &paint);
-            return true;
-        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/app/ApplicationSettings.h"
 #include "core/platform/Notifier.h"
 #include "win/platform/UniqueResources.h"
 
@@ -22,7 +23,7 @@ public:
 
     // Loads the library and has it report to `window`. A library that is missing, cannot be
     // loaded or lacks its exports is reported to the user: the dialog then works without capture.
-    bool Install(HWND window, Notifier& notifier);
+    bool Install(HWND window, Notifier& notifier, Language language);
     void Remove();
     bool Installed() const { return m_installed; }
     const std::wstring& Path() const { return m_path; }
@@ -39,6 +40,6 @@ private:
 
 // What the user is told when the library cannot be used; `error` is the system's code, 0 when the
 // library loaded but lacks its exports.
-std::wstring KeyboardHookFailureMessage(const std::wstring& path, DWORD error);
+std::wstring KeyboardHookFailureMessage(const std::wstring& path, DWORD error, Language language);
 
 }  // namespace ravix::win
