@@ -54,8 +54,8 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   m_pages.Place(Layout());
                   m_pageContext.Redraw();
               }),
-      m_pageContext{nullptr,         m_window,      state.profileSettings, state.store.text,
-                    m_look.Look(), ports.notifier, ports.ini},
+      m_pageContext{nullptr,       m_window,       state.profileSettings, state.store.text,
+                    m_look.Look(), ports.notifier, ports.ini,            ports.executablePath},
       m_pages(m_pageContext),
       m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "core/editor/ButtonAssignment.h"
 #include "win/editor/SectionPage.h"
@@ -33,6 +34,7 @@ private:
     void CloseSubList();
     void HoverList(HWND list, POINT point);
     LRESULT OnListChoice(WPARAM, LPARAM);
+    std::optional<std::wstring> CaptureKeys(int button, MainEntryEffect dialog);
 
     PageContext& m_context;
     HWND m_mainList = nullptr;  // the open button's list of functions

@@ -45,6 +45,7 @@ struct PageContext {
     const WindowLook& look;
     Notifier& notifier;
     const IniFile& ini;  // the skin's description files the pages' dialogs read
+    const std::wstring& executablePath;  // the key capture dialogs' keyboard hook is beside it
 
     // Repaints the window with its children: its picture covers the pages' controls.
     void Redraw() const { RedrawWithChildren(window); }

@@ -10,3 +10,9 @@
 // The LED colour dialog and the help panel: templates without controls, filled at run time.
 #define IDD_SELECT_COLOR 190
 #define IDD_HELP_DIALOG 721
+
+// The key capture dialogs and the profile manager: templates without controls, sized by their
+// pictures.
+#define IDD_SINGLE_KEY 701
+#define IDD_COMBO_KEY 706
+#define IDD_CONFIG_DIALOG 720
