@@ -66,7 +66,7 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 9> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
@@ -74,6 +74,7 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
+        OnMessageEntry<Self>(WM_FINISH_START_UP, &Self::OnFinishStartUp),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
     // Then the members: the pages' controls, device changes, the profile manager's requests, the
@@ -95,7 +96,6 @@ BOOL CVarnixDlg::OnInitDialog() {
     m_state.eventWindow = m_hWnd;
     m_pageContext.window = m_hWnd;
     if (m_ports.setOwnerWindow) m_ports.setOwnerWindow(m_hWnd);
-    m_mouse.ConnectAtStartUp();
     if (!m_mouse.StartListener()) {
         ShowStartUpFailure(L"CreateEvent failed.");
         return FALSE;
@@ -107,10 +107,18 @@ BOOL CVarnixDlg::OnInitDialog() {
     m_store.LoadAtStartUp();
     LoadLook();
     m_thumb.Create(m_hWnd);
-    // Without the mouse the pages stay empty until it arrives.
+    PostMessageW(m_hWnd, WM_FINISH_START_UP, 0, 0);
+    return TRUE;
+}
+
+// The search for the mouse, the pages and the notification-area icon wait until the window has
+// been painted once, so that it shows sooner. Without the mouse the pages stay empty until it arrives.
+LRESULT CVarnixDlg::OnFinishStartUp(WPARAM, LPARAM) {
+    UpdateWindow(m_hWnd);
+    m_mouse.ConnectAtStartUp();
     if (m_state.deviceLink.connected) FillPages();
     m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_look.texts.trayTip);
-    return TRUE;
+    return 0;
 }
 
 void CVarnixDlg::ShowStartUpFailure(const wchar_t* text) {

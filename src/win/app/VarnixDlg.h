@@ -65,6 +65,7 @@ private:
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnTrayExit(WPARAM, LPARAM);
+    LRESULT OnFinishStartUp(WPARAM, LPARAM);
     void ShowStartUpFailure(const wchar_t* text);
     [[noreturn]] void ExitProgram();  // the destroy handler's clean-up, then the end of the process
 
