@@ -56,6 +56,7 @@ protected:
     void Open() {
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
+        FinishStartUp(hwnd);
         mouse.Log().Clear();
         // The class cursor is shared by every window of the class, so an earlier test may have
         // left the wait cursor.

@@ -66,6 +66,7 @@ private:
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnTrayExit(WPARAM, LPARAM);
+    LRESULT OnFinishStartUp(WPARAM, LPARAM);
     [[noreturn]] void ExitProgram();  // the destroy handler's clean-up, then the end of the process
 
     // The mouse's comings and goings, the tray and the pages' records (VarnixDlgEvents.cpp).
