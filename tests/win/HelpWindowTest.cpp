@@ -122,7 +122,12 @@ struct ProgramFolder {
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root);
     }
-    ~ProgramFolder() { std::filesystem::remove_all(root); }
+    // The stand-in updater writes its marker before it ends, so its file may still be in use for
+    // a moment after the test saw the marker.
+    ~ProgramFolder() {
+        std::error_code error;
+        for (int i = 0; i < 100 && (std::filesystem::remove_all(root, error), error); ++i) Sleep(50);
+    }
     std::wstring Executable() const { return (root / L"Velmar Ravix Driver.exe").wstring(); }
     std::filesystem::path Marker(const wchar_t* arch) const { return root / L"Update" / arch / L"started.txt"; }
     void PutUpdater(const wchar_t* arch) const {

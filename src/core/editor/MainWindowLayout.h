@@ -71,6 +71,12 @@ struct LayoutState {
     RightPanelView rightView = RightPanelView::Top;
 
     bool IsExpanded(Section section) const { return expanded[static_cast<std::size_t>(section)]; }
+    // Opens a closed section or closes an open one; returns whether it is open now.
+    bool Toggle(Section section) {
+        bool& open = expanded[static_cast<std::size_t>(section)];
+        open = !open;
+        return open;
+    }
 };
 
 struct SectionPlacement {

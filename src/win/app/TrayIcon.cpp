@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "win/platform/UniqueResources.h"
+
 namespace ravix::win {
 namespace {
 
@@ -35,6 +37,18 @@ void CTrayIcon::ShowNotice(const std::wstring& text, const std::wstring& title, 
     m_record.dwInfoFlags = NIIF_INFO;
     m_record.uTimeout = timeoutMs;
     Shell_NotifyIconW(NIM_MODIFY, &m_record);
+}
+
+void CTrayIcon::ShowMenu(UINT exitCommand, const std::wstring& exitText,
+                         const std::function<void(HMENU)>& addItems) const {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const UniqueMenu menu(CreatePopupMenu());
+    AppendMenuW(menu.Get(), MF_STRING, exitCommand, exitText.c_str());
+    addItems(menu.Get());
+    // The menu closes when the user clicks elsewhere only if its window is in the foreground.
+    SetForegroundWindow(m_record.hWnd);
+    TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, m_record.hWnd, nullptr);
 }
 
 void CTrayIcon::Remove() {

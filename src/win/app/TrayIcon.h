@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 namespace ravix::win {
@@ -23,6 +24,9 @@ public:
     void Add(HWND window, UINT callbackMessage, HICON icon, const std::wstring& tip);
     void ShowNotice(const std::wstring& text, const std::wstring& title, UINT timeoutMs);
     void Remove();
+    // The icon's menu at the pointer: Exit (command `exitCommand`, named `exitText`) and what
+    // `addItems` appends; its commands reach the icon's window.
+    void ShowMenu(UINT exitCommand, const std::wstring& exitText, const std::function<void(HMENU)>& addItems) const;
     bool Added() const { return m_added; }
 
     // What the record holds now, for tests.

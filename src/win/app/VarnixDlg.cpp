@@ -3,14 +3,10 @@
 #include <array>
 
 #include "core/app/ModulePaths.h"
-#include "core/skin/SkinFolderChoice.h"
-#include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
 #include "win/framework/App.h"
 #include "win/framework/MessageMap.h"
 #include "win/resources/resource.h"
-#include "win/skin/SkinBitmaps.h"
-#include "win/skin/SkinImages.h"
 
 namespace ravix::win {
 namespace {
@@ -28,6 +24,10 @@ void EnforceSingleInstance() {
     if (GetLastError() == ERROR_ALREADY_EXISTS) ExitProcess(0);
 }
 
+void ShowStartUpFailure(HWND window, const ProgramPorts& ports, const wchar_t* text) {
+    MessageBoxW(window, text, ApplicationName(ports.executablePath).c_str(), MB_OK);
+}
+
 }  // namespace
 
 CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
@@ -42,33 +42,33 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
               [this] {
                   // A profile replaced by a reload, an import or Reset: what was open closes and
                   // every page shows the new record.
-                  for (const auto& page : m_pages) page->CloseTransient();
-                  for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
-                  Redraw();
+                  m_pages.Show(m_state.profileSettings, true);
+                  m_pageContext.Redraw();
               }),
       m_simulation(ports),
-      m_noticeBoard(state, ports, m_look.texts, m_trayIcon),
+      m_noticeBoard(state, ports, m_look.Look().texts, m_trayIcon),
       m_hover(m_window),
       m_thumb(m_window,
               [this](RightPanelView view) {
                   SwitchRightView(view);
-                  PlacePages();
-                  Redraw();
+                  m_pages.Place(Layout());
+                  m_pageContext.Redraw();
               }),
-      m_pageContext{nullptr, m_window, state.profileSettings, state.store.text, m_look, ports.notifier, ports.ini},
-      m_pages(MakeSectionPages(m_pageContext)),
+      m_pageContext{nullptr,         m_window,      state.profileSettings, state.store.text,
+                    m_look.Look(), ports.notifier, ports.ini},
+      m_pages(m_pageContext),
       m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
-    for (const auto& page : m_pages) m_handlers.push_back(page.get());
+    m_handlers.push_back(&m_look);
+    m_pages.AppendHandlers(m_handlers);
     m_handlers.insert(m_handlers.end(),
                       {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover, &m_thumb, &m_help});
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 7> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
-        OnMessageEntry<Self>(WM_ERASEBKGND, &Self::OnEraseBackground),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
@@ -76,7 +76,7 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
-    // Then the members: the pages' controls, device changes, the profile manager's requests, the
+    // Then the members: the look's erasing, the pages' controls, device changes, the profile manager's requests, the
     // store's timers, the simulation's commands, the mouse's events, the hover images, the
     // thumb and the updater requests. Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
@@ -97,80 +97,44 @@ BOOL CVarnixDlg::OnInitDialog() {
     if (m_ports.setOwnerWindow) m_ports.setOwnerWindow(m_hWnd);
     m_mouse.ConnectAtStartUp();
     if (!m_mouse.StartListener()) {
-        ShowStartUpFailure(L"CreateEvent failed.");
+        ShowStartUpFailure(m_hWnd, m_ports, L"CreateEvent failed.");
         return FALSE;
     }
     if (!m_deviceChanges.Start(m_hWnd)) {
-        ShowStartUpFailure(L"RegisterDeviceNotification failed!!!");
+        ShowStartUpFailure(m_hWnd, m_ports, L"RegisterDeviceNotification failed!!!");
         return FALSE;
     }
     m_store.LoadAtStartUp();
-    LoadLook();
+    // The language, caption font and skin of the profile current at start-up hold until the next
+    // start. The window takes the size of the skin's background picture, without moving: it keeps
+    // the place its template's centring gave it.
+    m_look.Load(m_hWnd, m_state.store.languageCode, m_state.store.text.skin.path, m_ports);
     m_thumb.Create(m_hWnd);
     // Without the mouse the pages stay empty until it arrives.
     if (m_state.deviceLink.connected) FillPages();
-    m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_look.texts.trayTip);
+    m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_look.Look().texts.trayTip);
     return TRUE;
 }
 
-void CVarnixDlg::ShowStartUpFailure(const wchar_t* text) {
-    MessageBoxW(m_hWnd, text, ApplicationName(m_ports.executablePath).c_str(), MB_OK);
-}
-
-// The language, caption font and skin of the profile current at start-up hold until the next
-// start. The window takes the size of the skin's background picture, without moving: it keeps
-// the place its template's centring gave it.
-void CVarnixDlg::LoadLook() {
-    m_look.language = LanguageOf(m_state.store.languageCode);
-    m_look.texts = TextCatalogueFor(m_look.language);
-    m_captionFont = UniqueFont(CaptionFont(FontWindow::MainWindow, m_look.language, ReportedOsVersion()));
-    m_look.captionFont = m_captionFont.Get();
-    // A skin that cannot be drawn would leave a window of no size: the shipped skin stands in, and
-    // the user is told which file failed.
-    const SkinFolderChoice skin = ChooseSkinFolder(m_ports.executablePath, m_state.store.text.skin.path,
-                                                   [this](const std::wstring& file) {
-                                                       m_background.reset(LoadWindowBackground(m_hWnd, file));
-                                                       return m_background != nullptr;
-                                                   });
-    m_look.skinFolder = skin.folder;
-    if (const std::wstring failure = SkinFailureMessage(skin); !failure.empty())
-        m_ports.notifier.ShowMessage(failure, ApplicationName(m_ports.executablePath));
-    m_look.bodyHeights = MeasuredBodyHeights([this](std::wstring_view name) {
-        const auto size = PngImageSize(SkinImagePath(m_look.skinFolder, name));
-        return size ? static_cast<int>(size->cy) : 0;
-    });
-}
-
 bool CVarnixDlg::PreTranslateMessage(MSG* msg) {
-    for (const auto& page : m_pages)
-        if (page->PreTranslate(*msg)) return true;
+    if (m_pages.PreTranslate(*msg)) return true;
     // The main window is never ended from the keyboard.
     return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }
 
 LRESULT CVarnixDlg::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(m_hWnd, &paint);
+    const PaintDc paint(m_hWnd);
     if (!IsIconic(m_hWnd)) {
-        PaintClient(dc);
-        EndPaint(m_hWnd, &paint);
+        PaintClient(paint.Get());
         return 0;
     }
-    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.Get()), 0);
     RECT client;
     GetClientRect(m_hWnd, &client);
     const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
     const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, m_hIcon);
-    EndPaint(m_hWnd, &paint);
+    DrawIcon(paint.Get(), x, y, m_hIcon);
     return 0;
-}
-
-// The paint handler draws the background with everything else in one off-screen pass, so erasing
-// first would only make the window flicker.
-LRESULT CVarnixDlg::OnEraseBackground(WPARAM wParam, LPARAM lParam) {
-    if (!m_background) return DefaultProc(WM_ERASEBKGND, wParam, lParam);
-    return TRUE;
 }
 
 LRESULT CVarnixDlg::OnQueryDragIcon(WPARAM, LPARAM) {

@@ -11,9 +11,9 @@
 #include "core/device/DeviceChange.h"
 #include "core/editor/MainWindowLayout.h"
 #include "core/editor/PressDispatch.h"
-#include "win/app/CaptionFont.h"
 #include "win/app/DeviceChangeWatcher.h"
 #include "win/app/HelpDuty.h"
+#include "win/app/MainWindowLook.h"
 #include "win/app/MouseLink.h"
 #include "win/app/NoticeBoard.h"
 #include "win/app/ProgramPorts.h"
@@ -23,7 +23,7 @@
 #include "win/app/TrayIcon.h"
 #include "win/editor/HoverImages.h"
 #include "win/editor/PanelThumb.h"
-#include "win/editor/SectionPage.h"
+#include "win/editor/SectionPages.h"
 #include "win/framework/Dialog.h"
 
 namespace ravix::win {
@@ -46,7 +46,7 @@ public:
 
     // Every notice shown at the notification-area icon, oldest first.
     const std::vector<Notice>& Notices() const { return m_noticeBoard.Notices(); }
-    const TextCatalogue& Texts() const { return m_look.texts; }
+    const TextCatalogue& Texts() const { return m_look.Look().texts; }
     const CTrayIcon& TrayIcon() const { return m_trayIcon; }
     // What decides the layout and what a press does: the sections, the views, the open list.
     const MainWindowState& WindowState() const { return m_window; }
@@ -58,46 +58,31 @@ protected:
 
 private:
     // Start-up and shut-down (VarnixDlg.cpp).
-    void LoadLook();
     LRESULT OnPaint(WPARAM, LPARAM);
-    LRESULT OnEraseBackground(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnTrayExit(WPARAM, LPARAM);
-    void ShowStartUpFailure(const wchar_t* text);
     [[noreturn]] void ExitProgram();  // the destroy handler's clean-up, then the end of the process
 
     // The mouse's comings and goings, the tray and the pages' records (VarnixDlgEvents.cpp).
     void AnswerDeviceChange(const DeviceChangeResponse& response);
     LRESULT OnTrayIcon(WPARAM, LPARAM);
-    void ShowTrayMenu();
     void FillPages();
-    void RefreshPages();
+    void ShowFromTray();
 
     // The layout, the picture and presses (VarnixDlgLayout.cpp).
     MainWindowLayout Layout() const;
-    void Redraw();
     void PaintClient(HDC dc);
     LRESULT OnLeftButtonDown(WPARAM, LPARAM);
     void CarryOut(const PressAction& action);
-    void ToggleSection(Section section);
-    void PlacePages();
-    void ResetPages();
     void SwitchRightView(RightPanelView view);
-
-    struct BitmapDeleter {
-        void operator()(HBITMAP bitmap) const { DeleteObject(bitmap); }
-    };
 
     ProgramState& m_state;
     ProgramPorts& m_ports;
     HICON m_hIcon = nullptr;
-    WindowLook m_look;
-    UniqueFont m_captionFont;
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter> m_background;  // "/main.png"
+    MainWindowLook m_look;
     MainWindowState m_window;
-    bool m_pagesFilled = false;  // the pages have shown the profile at least once
     CTrayIcon m_trayIcon;
 
     MouseLink m_mouse;

@@ -32,46 +32,34 @@ LRESULT CVarnixDlg::OnTrayIcon(WPARAM, LPARAM mouseMessage) {
             SendMessageW(m_hWnd, WM_DEVICE_EVENT, kMouseNotDetectedEvent, 0);
             return 0;
         }
-        RefreshPages();
+        ShowFromTray();
         SetForegroundWindow(m_hWnd);
         ShowWindow(m_hWnd, SW_SHOW);
     } else if (mouseMessage == kRightButtonUp) {
-        ShowTrayMenu();
+        m_trayIcon.ShowMenu(ID_TRAY_EXIT, m_look.Look().texts.exit,
+                            [this](HMENU menu) { m_simulation.AppendMenuItems(menu); });
     }
     return 0;
-}
-
-void CVarnixDlg::ShowTrayMenu() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    const HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, ID_TRAY_EXIT, m_look.texts.exit.c_str());
-    m_simulation.AppendMenuItems(menu);
-    // The menu closes when the user clicks elsewhere only if the window is in the foreground.
-    SetForegroundWindow(m_hWnd);
-    TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_BOTTOMALIGN, cursor.x, cursor.y, 0, m_hWnd, nullptr);
-    DestroyMenu(menu);
 }
 
 // The pages show the profile; one whose button labels were never set gets the language's default
 // labels, written back to its text file.
 void CVarnixDlg::FillPages() {
-    m_store.ApplyFirstRunLabels(m_look.language);
-    for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
-    m_pagesFilled = true;
-    Redraw();
+    m_store.ApplyFirstRunLabels(m_look.Look().language);
+    m_pages.Fill(m_state.profileSettings);
+    m_pageContext.Redraw();
 }
 
 // Before the window shows from the notification area: after Cancel it shows the current profile's
 // files again; otherwise pages filled before are redrawn and pages never filled are filled now.
-void CVarnixDlg::RefreshPages() {
+void CVarnixDlg::ShowFromTray() {
     if (m_state.store.sync.showReload) {
         m_state.store.sync.showReload = false;
-        for (const auto& page : m_pages) page->CloseTransient();
+        m_pages.CloseTransient();
         m_store.Reload();
-        Redraw();
-    } else if (m_pagesFilled) {
-        Redraw();
+        m_pageContext.Redraw();
+    } else if (m_pages.Filled()) {
+        m_pageContext.Redraw();
     } else {
         FillPages();
     }
@@ -79,7 +67,7 @@ void CVarnixDlg::RefreshPages() {
 
 void CVarnixDlg::CancelEdits() {
     ravix::CancelEdits(m_state.store.appliedSettings, m_state.profileSettings, m_state.store.sync);
-    for (const auto& page : m_pages) page->Refresh(m_state.profileSettings);
+    m_pages.Show(m_state.profileSettings);
     ShowWindow(m_hWnd, SW_HIDE);
 }
 

@@ -16,12 +16,7 @@ ClientPoint PointOf(LPARAM lParam) {
 }  // namespace
 
 MainWindowLayout CVarnixDlg::Layout() const {
-    return LayOutMainWindow(m_window.layout, m_look.bodyHeights);
-}
-
-// The children are redrawn too: the window's picture covers the thumb and the open lists.
-void CVarnixDlg::Redraw() {
-    m_pageContext.Redraw();
+    return LayOutMainWindow(m_window.layout, m_look.Look().bodyHeights);
 }
 
 // The top view puts the thumb back at the top of the bar; in the bottom view it stays where it is.
@@ -37,7 +32,7 @@ void CVarnixDlg::PaintClient(HDC dc) {
     const MainWindowLayout layout = Layout();
     const COLORREF captionColour = static_cast<COLORREF>(ColourRefOf(m_state.store.skinTextColour));
     const MainWindowPicture picture{
-        m_look, m_background.get(), m_window, layout, m_hover.Current(), captionColour, m_pages};
+        m_look.Look(), m_look.Background(), m_window, layout, m_hover.Current(), captionColour, m_pages};
     PaintMainWindow(surface, picture);
 }
 
@@ -49,15 +44,14 @@ LRESULT CVarnixDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
 }
 
 void CVarnixDlg::CarryOut(const PressAction& action) {
-    if (const std::optional<Section> section = PageSectionOf(action)) {
-        for (const auto& page : m_pages)
-            if (page->PageSection() == *section) page->Press(action);
-        return;  // each page repaints what the press changed
-    }
+    if (m_pages.Press(action)) return;  // each page repaints what the press changed
     switch (action.kind) {
         case PressKind::Reset:
             ResetToFactory();
-            ResetPages();
+            // Every section collapses, with the views of the window's start.
+            m_pages.CollapseAll(m_window);
+            m_window = ResetWindowState(m_window);
+            SwitchRightView(RightPanelView::Top);
             break;
         case PressKind::Cancel:
             CancelEdits();
@@ -73,15 +67,18 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
         case PressKind::ShowMouseView:
             m_window.mouseView = action.mouseView.value_or(MouseView::Front);
             break;
-        case PressKind::ToggleSection:
-            ToggleSection(action.section.value_or(Section::MacroManager));
+        case PressKind::ToggleSection: {
+            const Section section = action.section.value_or(Section::MacroManager);
+            if (section == Section::MacroManager) return;
+            m_pages.Toggle(section, m_window.layout.Toggle(section));
             break;
+        }
         case PressKind::SwitchRightView:
             SwitchRightView(action.rightView.value_or(RightPanelView::Top));
             break;
         case PressKind::OpenHelp:
         case PressKind::CloseHelp:
-            m_help.Press(action.kind, HelpSetup{m_look.skinFolder, m_look.language,
+            m_help.Press(action.kind, HelpSetup{m_look.Look().skinFolder, m_look.Look().language,
                                                 m_state.store.skinTextColour, m_ports.notifier});
             m_window.helpWindowOpen = m_help.IsOpen();
             return;
@@ -94,37 +91,9 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
             // The help window, the profile manager and the macro manager answer once they are built.
             return;
     }
-    PlacePages();
-    Redraw();
-}
-
-void CVarnixDlg::ToggleSection(Section section) {
-    if (section == Section::MacroManager) return;
-    bool& expanded = m_window.layout.expanded[static_cast<std::size_t>(section)];
-    expanded = !expanded;
-    for (const auto& page : m_pages) {
-        if (page->PageSection() != section) continue;
-        if (expanded)
-            page->Expand();
-        else
-            page->Collapse();
-    }
-}
-
-// Every section collapses, with the views of the window's start.
-void CVarnixDlg::ResetPages() {
-    for (const auto& page : m_pages) {
-        page->CloseTransient();
-        if (m_window.layout.IsExpanded(page->PageSection())) page->Collapse();
-    }
-    m_window = ResetWindowState(m_window);
-    SwitchRightView(RightPanelView::Top);
-}
-
-// The stacking moves the bodies whenever a section opens or closes or the right panel scrolls.
-void CVarnixDlg::PlacePages() {
-    const MainWindowLayout layout = Layout();
-    for (const auto& page : m_pages) page->Place(layout.Of(page->PageSection()));
+    // The stacking moves the bodies whenever a section opens or closes.
+    m_pages.Place(Layout());
+    m_pageContext.Redraw();
 }
 
 }  // namespace ravix::win

@@ -8,7 +8,7 @@
 #include "core/app/TextCatalogue.h"
 #include "core/editor/MainWindowLayout.h"
 #include "core/editor/PressDispatch.h"
-#include "win/editor/SectionPage.h"
+#include "win/editor/SectionPages.h"
 
 namespace ravix::win {
 

@@ -85,9 +85,9 @@ public:
     bool OnWindowMessage(HWND, UINT, WPARAM, LPARAM, LRESULT&) override { return false; }
 };
 
-using SectionPages = std::vector<std::unique_ptr<SectionPage>>;
+using PageList = std::vector<std::unique_ptr<SectionPage>>;
 
 // Every section body built so far, one page each.
-SectionPages MakeSectionPages(PageContext& context);
+PageList MakeSectionPages(PageContext& context);
 
 }  // namespace ravix::win
