@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace ravix {
+#include "core/device/DeviceMemoryLayout.h"  // kMacroSlotCount
 
-inline constexpr std::size_t kMacroSlotCount = 12;
+namespace ravix {
 
 // One of the mouse's twelve macro slots: a big-endian repeat count, then event pairs from byte 2,
 // zero after the last pair.

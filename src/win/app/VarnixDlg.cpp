@@ -54,15 +54,16 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   m_pages.Place(Layout());
                   m_pageContext.Redraw();
               }),
-      m_pageContext{nullptr,         m_window,      state.profileSettings, state.store.text,
-                    m_look.Look(), ports.notifier, ports.ini},
+      m_pageContext{
+          nullptr,        m_window,  state.profileSettings,         state.store.text,          m_look.Look(),
+          ports.notifier, ports.ini, state.store.files.libraryPath, state.store.skinTextColour},
       m_pages(m_pageContext),
       m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_handlers.push_back(&m_look);
     m_pages.AppendHandlers(m_handlers);
-    m_handlers.insert(m_handlers.end(),
-                      {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover, &m_thumb, &m_help});
+    m_handlers.insert(m_handlers.end(), {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover,
+                                         &m_thumb, &m_help});
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -76,8 +77,8 @@ bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
-    // Then the members: the look's erasing, the pages' controls, device changes, the profile manager's requests, the
-    // store's timers, the simulation's commands, the mouse's events, the hover images, the
+    // Then the members: the look's erasing, the pages' controls, device changes, the profile manager's
+    // requests, the store's timers, the simulation's commands, the mouse's events, the hover images, the
     // thumb and the updater requests. Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
                                       result) ||

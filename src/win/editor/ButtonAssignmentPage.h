@@ -33,6 +33,7 @@ private:
     void CloseSubList();
     void HoverList(HWND list, POINT point);
     LRESULT OnListChoice(WPARAM, LPARAM);
+    LRESULT AssignMacro(int button);
 
     PageContext& m_context;
     HWND m_mainList = nullptr;  // the open button's list of functions
