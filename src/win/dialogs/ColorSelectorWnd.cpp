@@ -96,8 +96,7 @@ void GTColorSelectorWnd::Render() {
     GTDrawHelper::Frame(m_surface.Dc(), client, 6);
     GdiFlush();
     for (int y = 0; y < h; ++y) {
-        const auto source =
-            std::span<const DibPixel>(m_planePixels).subspan(static_cast<std::size_t>(y * w), w);
+        const auto source = std::span<const DibPixel>(m_planePixels).subspan(static_cast<std::size_t>(y * w), w);
         std::ranges::copy(source, m_surface.Row(m_plane.top + y).begin() + m_plane.left);
     }
     const PixelPoint centre = MarkerCentre(m_plane, m_position, m_ranges);

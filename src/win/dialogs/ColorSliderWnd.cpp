@@ -78,9 +78,8 @@ void GTColorSliderWnd::Paint(HDC target) {
     GdiFlush();
     for (std::size_t i = 0; i < m_colours.size(); ++i) {
         const int at = static_cast<int>(i);
-        const PixelRect line =
-            g.vertical ? PixelRect{g.track.left, g.track.bottom - at, g.track.right, g.track.bottom - at + 1}
-                       : PixelRect{g.track.left + at, g.track.top, g.track.left + at + 1, g.track.bottom};
+        const PixelRect line = g.vertical ? PixelRect{g.track.left, g.track.bottom - at, g.track.right, g.track.bottom - at + 1}
+                                          : PixelRect{g.track.left + at, g.track.top, g.track.left + at + 1, g.track.bottom};
         m_surface.Fill(line, m_colours[i]);
     }
     DrawMarkers(m_surface.Dc());
@@ -97,17 +96,13 @@ void GTColorSliderWnd::DrawMarkers(HDC dc) {
     const int size = m_markerSize;
     if (g.vertical) {
         const int y = g.track.top + along;
-        if (m_style & kStripMarkersBefore)
-            GTDrawHelper::ArrowTriangle(dc, g.track.left - 2, y, 1, size, kMarkerRed, kMarkerRed);
-        if (m_style & kStripMarkersAfter)
-            GTDrawHelper::ArrowTriangle(dc, g.track.right + 1, y, 2, size, kMarkerRed, kMarkerRed);
+        if (m_style & kStripMarkersBefore) GTDrawHelper::ArrowTriangle(dc, g.track.left - 2, y, 1, size, kMarkerRed, kMarkerRed);
+        if (m_style & kStripMarkersAfter) GTDrawHelper::ArrowTriangle(dc, g.track.right + 1, y, 2, size, kMarkerRed, kMarkerRed);
         return;
     }
     const int x = g.track.left + along;
-    if (m_style & kStripMarkersBefore)
-        GTDrawHelper::ArrowTriangle(dc, x, g.track.top - 2, 3, size, kMarkerYellow, kMarkerYellow);
-    if (m_style & kStripMarkersAfter)
-        GTDrawHelper::ArrowTriangle(dc, x, g.track.bottom + 1, 4, size, kMarkerRed, kMarkerRed);
+    if (m_style & kStripMarkersBefore) GTDrawHelper::ArrowTriangle(dc, x, g.track.top - 2, 3, size, kMarkerYellow, kMarkerYellow);
+    if (m_style & kStripMarkersAfter) GTDrawHelper::ArrowTriangle(dc, x, g.track.bottom + 1, 4, size, kMarkerRed, kMarkerRed);
 }
 
 LRESULT GTColorSliderWnd::OnPaint(WPARAM, LPARAM) {

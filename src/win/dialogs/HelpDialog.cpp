@@ -4,9 +4,9 @@
 #include <windowsx.h>
 
 #include "RavixVersion.h"
+#include "win/resources/resource.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/ColourPicker.h"
-#include "win/resources/resource.h"
 #include "win/skin/SkinBitmaps.h"
 #include "win/skin/SkinImages.h"
 
@@ -15,9 +15,7 @@ namespace {
 
 constexpr HelpRegion kButtons[3] = {HelpRegion::Close, HelpRegion::Ok, HelpRegion::Cancel};
 
-RECT ToRect(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
+RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool IsButton(HelpRegion region) {
     return region == HelpRegion::Close || region == HelpRegion::Ok || region == HelpRegion::Cancel;
@@ -26,10 +24,7 @@ bool IsButton(HelpRegion region) {
 }  // namespace
 
 CHelpDialog::CHelpDialog(CWnd* mainWindow, const HelpSetup& setup, bool& open)
-    : CDialog(IDD_HELP_DIALOG, mainWindow),
-      m_setup(setup),
-      m_open(open),
-      m_captions(HelpCaptionsFor(setup.language, kProgramVersionShort)) {}
+    : CDialog(IDD_HELP_DIALOG, mainWindow), m_setup(setup), m_open(open), m_captions(HelpCaptionsFor(setup.language, kProgramVersionShort)) {}
 
 CHelpDialog::~CHelpDialog() {
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
@@ -63,13 +58,10 @@ void CHelpDialog::DrawButton(HDC dc, HelpRegion button) {
     const bool lit = Lit(button);
     const RECT rect = ToRect(HelpRegionRect(button));
     if (button == HelpRegion::Close) {
-        DrawPng(dc, m_setup.skinFolder + (lit ? L"/button-close-over.png" : L"/button-close-normal.png"),
-                rect.left, rect.top);
+        DrawPng(dc, m_setup.skinFolder + (lit ? L"/button-close-over.png" : L"/button-close-normal.png"), rect.left, rect.top);
         return;
     }
-    DrawPng(dc,
-            m_setup.skinFolder +
-                (lit ? L"/MacroManagement/button-new-over.png" : L"/MacroManagement/button-new-normal.png"),
+    DrawPng(dc, m_setup.skinFolder + (lit ? L"/MacroManagement/button-new-over.png" : L"/MacroManagement/button-new-normal.png"),
             rect.left, rect.top);
     const std::wstring& caption = button == HelpRegion::Ok ? m_captions.ok : m_captions.cancel;
     RECT text = rect;
@@ -93,9 +85,7 @@ void CHelpDialog::Draw(HDC target) {
     SetTextColor(dc, 0x000000);
     const std::wstring webSite(kWebSiteAddress);
     const std::pair<HelpRegion, const std::wstring*> lines[] = {
-        {HelpRegion::WebSite, &webSite},
-        {HelpRegion::Update, &m_captions.updateLine},
-        {HelpRegion::Version, &m_captions.versionLine}};
+        {HelpRegion::WebSite, &webSite}, {HelpRegion::Update, &m_captions.updateLine}, {HelpRegion::Version, &m_captions.versionLine}};
     for (const auto& [region, text] : lines) {
         RECT rect = ToRect(HelpRegionRect(region));
         DrawTextW(dc, text->c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -116,8 +106,7 @@ void CHelpDialog::Light(HelpRegion button) {
 bool CHelpDialog::Press(PixelPoint point) {
     switch (HelpRegionAt(point)) {
         case HelpRegion::WebSite:
-            ShellExecuteW(nullptr, L"open", std::wstring(kWebSiteAddress).c_str(), nullptr, nullptr,
-                          SW_SHOWNORMAL);
+            ShellExecuteW(nullptr, L"open", std::wstring(kWebSiteAddress).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
             return true;
         case HelpRegion::Update:
             // The updater is started by the main window, which accepts the request from anyone.

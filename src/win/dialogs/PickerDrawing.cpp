@@ -1,9 +1,9 @@
 // The off-screen section and the drawing the colour picker controls share.
+#include "win/dialogs/ColourPicker.h"
+
 #include <windowsx.h>
 
 #include <algorithm>
-
-#include "win/dialogs/ColourPicker.h"
 
 namespace ravix::win {
 
@@ -43,8 +43,7 @@ void DibSurface::Fill(const PixelRect& rect, DibPixel pixel) {
     GdiFlush();
     for (int y = std::max(rect.top, 0); y < std::min(rect.bottom, m_height); ++y) {
         std::span<DibPixel> row = Row(y);
-        for (int x = std::max(rect.left, 0); x < std::min(rect.right, m_width); ++x)
-            row[static_cast<std::size_t>(x)] = pixel;
+        for (int x = std::max(rect.left, 0); x < std::min(rect.right, m_width); ++x) row[static_cast<std::size_t>(x)] = pixel;
     }
 }
 
@@ -66,32 +65,15 @@ void GTDrawHelper::ArrowTriangle(HDC dc, int x, int y, int direction, int size, 
     const int d = size - 1;
     POINT p[3] = {{x, y}, {x, y}, {x, y}};
     switch (direction) {
-        case 1:
-            p[1] = {x - d, y - d}, p[2] = {x - d, y + d};
-            break;  // pointing right
-        case 2:
-            p[1] = {x + d, y - d}, p[2] = {x + d, y + d};
-            break;  // pointing left
-        case 3:
-            p[1] = {x - d, y - d}, p[2] = {x + d, y - d};
-            break;  // pointing down
-        case 4:
-            p[1] = {x - d, y + d}, p[2] = {x + d, y + d};
-            break;  // pointing up
-        case 5:
-            p[1] = {x - d, y}, p[2] = {x, y - d};
-            break;
-        case 6:
-            p[1] = {x + d, y}, p[2] = {x, y - d};
-            break;
-        case 7:
-            p[1] = {x - d, y}, p[2] = {x, y + d};
-            break;
-        case 8:
-            p[1] = {x + d, y}, p[2] = {x, y + d};
-            break;
-        default:
-            return;
+        case 1: p[1] = {x - d, y - d}, p[2] = {x - d, y + d}; break;  // pointing right
+        case 2: p[1] = {x + d, y - d}, p[2] = {x + d, y + d}; break;  // pointing left
+        case 3: p[1] = {x - d, y - d}, p[2] = {x + d, y - d}; break;  // pointing down
+        case 4: p[1] = {x - d, y + d}, p[2] = {x + d, y + d}; break;  // pointing up
+        case 5: p[1] = {x - d, y}, p[2] = {x, y - d}; break;
+        case 6: p[1] = {x + d, y}, p[2] = {x, y - d}; break;
+        case 7: p[1] = {x - d, y}, p[2] = {x, y + d}; break;
+        case 8: p[1] = {x + d, y}, p[2] = {x, y + d}; break;
+        default: return;
     }
     HPEN outline = CreatePen(PS_SOLID, 1, pen);
     HBRUSH inside = CreateSolidBrush(fill);

@@ -18,18 +18,9 @@ constexpr int kStripCreationMode = 1;
 constexpr int kHueStripMode = static_cast<int>(ColourMode::HueFixed) | kReversedModeFlag;
 
 // Placement keys "1" to "15" as indices.
-enum Placement : std::size_t {
-    PlanePlace,
-    StripPlace,
-    WellPlace,
-    RedPlace,
-    ReadoutPlace = 6,
-    FirstButtonPlace = 7
-};
+enum Placement : std::size_t { PlanePlace, StripPlace, WellPlace, RedPlace, ReadoutPlace = 6, FirstButtonPlace = 7 };
 
-RECT ToRect(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
+RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 HBITMAP Sheet(const std::array<UniqueBitmap, kColourSheetCount>& sheets, ColourSheet sheet) {
     return sheets[static_cast<std::size_t>(sheet)].Get();
@@ -38,9 +29,7 @@ HBITMAP Sheet(const std::array<UniqueBitmap, kColourSheetCount>& sheets, ColourS
 }  // namespace
 
 CSelctColor::CSelctColor(CWnd* parent, const ColourDialogSetup& setup)
-    : CDialog(IDD_SELECT_COLOR, parent),
-      m_setup(setup),
-      m_captions(ColourDialogCaptionsFor(setup.language)) {}
+    : CDialog(IDD_SELECT_COLOR, parent), m_setup(setup), m_captions(ColourDialogCaptionsFor(setup.language)) {}
 
 CSelctColor::~CSelctColor() = default;
 
@@ -51,7 +40,7 @@ HWND CSelctColor::ButtonHwnd(int key) const {
 }
 
 std::vector<std::wstring> CSelctColor::LoadSheets(const ColourSelectSkin& skin,
-                                                  std::array<UniqueBitmap, kColourSheetCount>& sheets) {
+                                                 std::array<UniqueBitmap, kColourSheetCount>& sheets) {
     std::vector<std::wstring> wrong;
     if (skin.faulty) wrong.push_back(skin.descriptionPath);
     for (std::size_t i = 0; i < kColourSheetCount; ++i) {
@@ -77,25 +66,22 @@ void CSelctColor::PlaceWindow() {
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
     const int x = area.left + (area.right - area.left - m_size.cx) / 2;
     const int y = area.top + (area.bottom - area.top - m_size.cy) / 2;
-    SetWindowPos(m_hWnd, nullptr, std::max(x, 0), std::max(y, 0), m_size.cx, m_size.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, std::max(x, 0), std::max(y, 0), m_size.cx, m_size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CSelctColor::CreateButton(std::size_t index, const PixelRect& rect,
                                const std::array<UniqueBitmap, kColourSheetCount>& sheets) {
     const UINT id = index < 6 ? kFirstPresetId + static_cast<UINT>(index) : (index == 6 ? IDOK : IDCANCEL);
-    HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left,
-                                  rect.top, rect.Width(), rect.Height(), m_hWnd,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                  GetModuleHandleW(nullptr), nullptr);
+    HWND button = CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect.left, rect.top,
+                                  rect.Width(), rect.Height(), m_hWnd,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     CBitmapBtn& skinned = m_buttons[index];
     if (!button || !skinned.Attach(button)) return;
     skinned.SetSkin(Sheet(sheets, ColourSheet::Normal), Sheet(sheets, ColourSheet::Over),
                     Sheet(sheets, ColourSheet::Down), Sheet(sheets, ColourSheet::Disable), ToRect(rect));
 }
 
-void CSelctColor::CreateControls(const ColourSelectSkin& skin,
-                                 const std::array<UniqueBitmap, kColourSheetCount>& sheets) {
+void CSelctColor::CreateControls(const ColourSelectSkin& skin, const std::array<UniqueBitmap, kColourSheetCount>& sheets) {
     const auto& place = skin.placements;
     m_plane.Create(ToRect(place[PlanePlace]), m_hWnd);
     m_strip.Create(kStripStyle, ToRect(place[StripPlace]), m_hWnd, 101);
@@ -127,8 +113,7 @@ void CSelctColor::ApplyCaptions() {
         button->fontHeight = buttonFont.height;
         button->fontWidth = 0;
     }
-    apply.normalText = 0xFFFFFF, apply.hoverText = 0x0000FF, apply.disabledText = 0xFFFFFF,
-    apply.pressedText = 0x0000FF;
+    apply.normalText = 0xFFFFFF, apply.hoverText = 0x0000FF, apply.disabledText = 0xFFFFFF, apply.pressedText = 0x0000FF;
     cancel.normalText = 0x949494, cancel.hoverText = cancel.disabledText = cancel.pressedText = 0xFFFFFF;
     for (CBitmapBtn* button : {&apply, &cancel})
         if (button->GetSafeHwnd()) InvalidateRect(button->GetSafeHwnd(), nullptr, FALSE);
@@ -147,8 +132,7 @@ BOOL CSelctColor::OnInitDialog() {
     m_mask = std::move(sheets[static_cast<std::size_t>(ColourSheet::Mask)]);
     m_background = std::move(sheets[static_cast<std::size_t>(ColourSheet::Normal)]);
     if (UniqueRegion region = BitmapToRegion(m_mask.Get())) {
-        if (SetWindowRgn(m_hWnd, region.Get(), TRUE))
-            static_cast<void>(region.Detach());  // the window owns it now
+        if (SetWindowRgn(m_hWnd, region.Get(), TRUE)) static_cast<void>(region.Detach());  // the window owns it now
     }
 
     ApplyCaptions();
@@ -219,8 +203,7 @@ void CSelctColor::Draw(HDC target) {
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0xFFFFFF);
-    HGDIOBJ oldFont =
-        SelectObject(dc, m_titleFont.Get() ? m_titleFont.Get() : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, m_titleFont.Get() ? m_titleFont.Get() : GetStockObject(DEFAULT_GUI_FONT));
     TextOutW(dc, 96, 33, m_captions.title.c_str(), static_cast<int>(m_captions.title.size()));
     SelectObject(dc, oldFont);
 }

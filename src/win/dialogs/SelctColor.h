@@ -24,8 +24,8 @@ namespace ravix::win {
 struct ColourDialogSetup {
     std::wstring skinFolder;
     Language language = Language::English;
-    const IniFile& ini;  // reads the skin's description file
-    Notifier& notifier;  // tells the user about a damaged skin
+    const IniFile& ini;     // reads the skin's description file
+    Notifier& notifier;     // tells the user about a damaged skin
 };
 
 // The modal dialog in which the user picks a DPI stage's indicator colour: a colour plane with its
@@ -61,13 +61,10 @@ private:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
 
-    std::vector<std::wstring> LoadSheets(const ColourSelectSkin& skin,
-                                         std::array<UniqueBitmap, kColourSheetCount>& sheets);
+    std::vector<std::wstring> LoadSheets(const ColourSelectSkin& skin, std::array<UniqueBitmap, kColourSheetCount>& sheets);
     void PlaceWindow();
-    void CreateControls(const ColourSelectSkin& skin,
-                        const std::array<UniqueBitmap, kColourSheetCount>& sheets);
-    void CreateButton(std::size_t index, const PixelRect& rect,
-                      const std::array<UniqueBitmap, kColourSheetCount>& sheets);
+    void CreateControls(const ColourSelectSkin& skin, const std::array<UniqueBitmap, kColourSheetCount>& sheets);
+    void CreateButton(std::size_t index, const PixelRect& rect, const std::array<UniqueBitmap, kColourSheetCount>& sheets);
     void ApplyCaptions();
     void Draw(HDC dc);
 

@@ -1,7 +1,7 @@
 #include "win/dialogs/UpdaterLaunch.h"
 
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -13,8 +13,7 @@ namespace ravix::win {
 std::wstring UpdaterPath(const std::wstring& executablePath) {
     SYSTEM_INFO info{};
     GetNativeSystemInfo(&info);
-    std::wstring path =
-        PathBesideExecutable(executablePath, UpdaterRelativePath(info.wProcessorArchitecture));
+    std::wstring path = PathBesideExecutable(executablePath, UpdaterRelativePath(info.wProcessorArchitecture));
     std::ranges::replace(path, L'/', L'\\');
     return path;
 }
@@ -26,8 +25,7 @@ bool RunUpdater(const std::wstring& executablePath, Notifier& notifier) {
         notifier.ShowMessage(UpdaterMissingMessage(path), caption);
         return false;
     }
-    const auto code = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    const auto code = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (code > 32) return true;
     notifier.ShowMessage(UpdaterFailedMessage(path, static_cast<long>(code)), caption);
     return false;
