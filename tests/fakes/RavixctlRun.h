@@ -18,14 +18,20 @@ inline std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// Runs ravixctl in-process, as a user would type it, with its output kept.
-class RavixctlRun : public ::testing::Test {
-protected:
+// ravixctl run in-process, as a user would type it, with its output kept; for fixtures that
+// already have a base of their own.
+struct RavixctlStreams {
     int Run(std::vector<std::string_view> arguments) { return RunRavixctl(arguments, context); }
 
     std::ostringstream out, err;
     FakeClock clock;
     CliContext context{out, err, clock, {}};
+};
+
+// (The test's own Run is the framework's: name this one.)
+class RavixctlRun : public ::testing::Test, protected RavixctlStreams {
+protected:
+    using RavixctlStreams::Run;
 };
 
 }  // namespace ravix::testing_support

@@ -15,6 +15,7 @@
 #include "sim/SimulatedBus.h"
 #include "sim/SimulatedMouse.h"
 #include "win/app/DeviceBackend.h"
+#include "win/device/FileTransferSink.h"
 #include "win/device/WinHidBus.h"
 
 namespace ravix::win {
@@ -253,7 +254,7 @@ TEST(FileTransferSink, AFileThatCannotBeOpenedIsNoFault) {
 }
 
 TEST(DeviceBackend, WithoutSimulateOnlyTheMachinesBusIsThere) {
-    DeviceBackend backend(ProgramSwitches{});
+    DeviceBackend backend(ProgramSwitches{}, nullptr);
     EXPECT_EQ(backend.Mouse(), nullptr);
     EXPECT_EQ(backend.MouseBus(), nullptr);
     EXPECT_NE(dynamic_cast<WinHidBus*>(&backend.Bus()), nullptr);
@@ -264,7 +265,8 @@ TEST(DeviceBackend, WithoutSimulateOnlyTheMachinesBusIsThere) {
 TEST(DeviceBackend, SimulateWithTraceFileLogsTransfersAndPausesIntoTheFile) {
     const std::wstring path = TempFile(L"ravix-backend-test.txt");
     {
-        DeviceBackend backend(ProgramSwitches{true, path, std::nullopt});
+        FileTransferSink trace(path);
+        DeviceBackend backend(ProgramSwitches{true, path, std::nullopt}, &trace);
         ASSERT_NE(backend.Mouse(), nullptr);
         DeviceLink link;
         ASSERT_TRUE(Discover(backend.Bus(), link));

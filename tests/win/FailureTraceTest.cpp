@@ -4,9 +4,14 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/device/TransferTrace.h"
+#include "core/platform/IniFile.h"
+#include "win/app/ProgramWiring.h"
 #include "win/device/WinHidBus.h"
 #include "win/platform/FailureTrace.h"
 #include "win/platform/WinIniFile.h"
@@ -75,6 +80,24 @@ TEST(FailureTrace, AnIniChangeThatCannotBeWrittenIsNotedAndRefused) {
     ASSERT_EQ(log.Lines().size(), 1u);
     EXPECT_EQ(log.Lines()[0].rfind("ERROR ReplaceFileAtomically ", 0), 0u) << log.Lines()[0];
     EXPECT_NE(log.Lines()[0].find("str0.ini.writing"), std::string::npos) << log.Lines()[0];
+}
+
+// With --trace=FILE the program's own adapters, not only the device link, note their failures
+// in that file.
+TEST(FailureTrace, TheProgramsTraceFileReceivesTheAdaptersFailures) {
+    const std::wstring traceFile = TempPath(L"trace.log");
+    DeleteFileW(traceFile.c_str());
+    {
+        ProgramSwitches switches;
+        switches.simulate = true;
+        switches.traceFile = traceFile;
+        ProgramWiring wiring(switches);
+        EXPECT_FALSE(wiring.Ports().ini.WriteString(TempPath(L"no-such-folder\\str0.ini"), L"Skins", L"Lan", L"EN"));
+    }
+    std::stringstream text;
+    text << std::ifstream(std::filesystem::path(traceFile)).rdbuf();
+    EXPECT_NE(text.str().find("ERROR ReplaceFileAtomically "), std::string::npos) << text.str();
+    DeleteFileW(traceFile.c_str());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "core/device/DeviceMemoryLayout.h"  // kMacroSlotCount
+#include "core/device/DeviceMemoryLayout.h"
 
 namespace ravix {
 

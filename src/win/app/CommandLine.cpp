@@ -6,15 +6,16 @@
 #include <shellapi.h>
 // clang-format on
 
+#include "win/platform/UniqueResources.h"
+
 namespace ravix::win {
 
 std::vector<std::wstring> CommandLineArguments() {
     int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    const UniqueLocal<LPWSTR*> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
     if (!arguments) return {};
     std::vector<std::wstring> result;
-    for (int i = 1; i < count; ++i) result.emplace_back(arguments[i]);
-    LocalFree(arguments);
+    for (int i = 1; i < count; ++i) result.emplace_back(arguments.Get()[i]);
     return result;
 }
 

@@ -5,7 +5,6 @@
 #include "core/app/ProgramSwitches.h"
 #include "core/device/HidBus.h"
 #include "core/device/TransferTrace.h"
-#include "win/device/FileTransferSink.h"
 #include "win/device/WinClock.h"
 
 namespace ravix {
@@ -16,11 +15,11 @@ class SimulatedBus;
 namespace ravix::win {
 
 // The bus and clock the program's device link talks through, chosen by the program's switches:
-// the machine's HID bus, or with --simulate a simulated mouse that exists only then. With
-// --trace=FILE every transfer and pause is appended to FILE as well.
+// the machine's HID bus, or with --simulate a simulated mouse that exists only then. Given the
+// trace of --trace=FILE, every transfer and pause, and every failed call of the bus, is noted there.
 class DeviceBackend {
 public:
-    explicit DeviceBackend(const ProgramSwitches& switches);
+    DeviceBackend(const ProgramSwitches& switches, TransferSink* trace);
     ~DeviceBackend();
     DeviceBackend(const DeviceBackend&) = delete;
     DeviceBackend& operator=(const DeviceBackend&) = delete;
@@ -37,7 +36,6 @@ private:
     std::unique_ptr<SimulatedMouse> m_mouse;
     SimulatedBus* m_simulatedBus = nullptr;
     std::unique_ptr<HidBus> m_platformBus;
-    std::unique_ptr<FileTransferSink> m_traceFile;
     std::unique_ptr<TracingHidBus> m_tracingBus;
     std::unique_ptr<TracingClock> m_tracingClock;
     HidBus* m_bus = nullptr;

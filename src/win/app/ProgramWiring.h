@@ -26,6 +26,7 @@ public:
     ProgramPorts& Ports() { return m_ports; }
 
 private:
+    std::unique_ptr<FileTransferSink> m_traceFile;  // --trace=FILE: transfers and failed system calls
     DeviceBackend m_device;
     WinIniFile m_ini;
     WinBinaryFiles m_binaryFiles;

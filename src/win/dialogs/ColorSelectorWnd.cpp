@@ -101,26 +101,22 @@ void GTColorSelectorWnd::Render() {
     }
     const PixelPoint centre = MarkerCentre(m_plane, m_position, m_ranges);
     HDC dc = m_surface.Dc();
-    HRGN clip = CreateRectRgn(m_plane.left, m_plane.top, m_plane.right, m_plane.bottom);
-    SelectClipRgn(dc, clip);
-    HPEN pen = CreatePen(PS_SOLID, 1, MarkerIsBlack(m_colour) ? 0x000000 : 0xFFFFFF);
-    HGDIOBJ oldPen = SelectObject(dc, pen), oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Ellipse(dc, centre.x - 5, centre.y - 5, centre.x + 6, centre.y + 6);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
+    const UniqueRegion clip(CreateRectRgn(m_plane.left, m_plane.top, m_plane.right, m_plane.bottom));
+    SelectClipRgn(dc, clip.Get());  // the DC keeps a copy of the region
+    const UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, 1, MarkerIsBlack(m_colour) ? 0x000000 : 0xFFFFFF));
+    {
+        const SelectedObject selectedPen(dc, pen.Get()), selectedBrush(dc, GetStockObject(NULL_BRUSH));
+        Ellipse(dc, centre.x - 5, centre.y - 5, centre.x + 6, centre.y + 6);
+    }
     SelectClipRgn(dc, nullptr);
-    DeleteObject(pen);
-    DeleteObject(clip);
 }
 
 LRESULT GTColorSelectorWnd::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
+    const PaintDc paint(m_hWnd);
     if (Usable()) {
         Render();
-        m_surface.CopyTo(dc);
+        m_surface.CopyTo(paint.Get());
     }
-    EndPaint(m_hWnd, &paint);
     return 0;
 }
 

@@ -106,10 +106,8 @@ void GTColorSliderWnd::DrawMarkers(HDC dc) {
 }
 
 LRESULT GTColorSliderWnd::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    if (Usable()) Paint(dc);
-    EndPaint(m_hWnd, &paint);
+    const PaintDc paint(m_hWnd);
+    if (Usable()) Paint(paint.Get());
     return 0;
 }
 

@@ -15,9 +15,8 @@ void GTColorWellWnd::Paint(HDC target) {
     if (client.right <= 0 || client.bottom <= 0) return;
     XCMemDC dc(target, &client);
     const RECT swatch{2, 2, client.right, client.bottom};
-    HBRUSH brush = CreateSolidBrush(m_colour);
-    FillRect(dc, &swatch, brush);
-    DeleteObject(brush);
+    const UniqueBrush brush(CreateSolidBrush(m_colour));
+    FillRect(dc, &swatch, brush.Get());
     GTDrawHelper::Frame(dc, client, 6);
 }
 
@@ -32,13 +31,9 @@ bool GTColorWellWnd::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
         case WM_ERASEBKGND:
             result = TRUE;
             return true;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(m_hWnd, &paint);
-            Paint(dc);
-            EndPaint(m_hWnd, &paint);
+        case WM_PAINT:
+            Paint(PaintDc(m_hWnd).Get());
             return true;
-        }
         case WM_LBUTTONDOWN:
             // A press only takes the capture and the focus; the well changes nothing.
             SetCapture(m_hWnd);

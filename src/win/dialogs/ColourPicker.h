@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/dialogs/ColourRamps.h"
 #include "win/framework/MessageMap.h"
 #include "win/framework/Wnd.h"
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
@@ -36,8 +38,8 @@ public:
     // False, with nothing held, for an empty size.
     bool Create(int width, int height);
     void Release();
-    explicit operator bool() const { return m_dc != nullptr; }
-    HDC Dc() const { return m_dc; }
+    explicit operator bool() const { return m_dc.Valid(); }
+    HDC Dc() const { return m_dc.Get(); }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     std::span<DibPixel> Row(int y);
@@ -45,9 +47,9 @@ public:
     void CopyTo(HDC target) const;
 
 private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
+    UniqueDc m_dc;
+    UniqueBitmap m_bitmap;
+    std::optional<SelectedObject> m_selection;  // the section in the DC, undone before both go
     DibPixel* m_pixels = nullptr;
     int m_width = 0, m_height = 0;
 };

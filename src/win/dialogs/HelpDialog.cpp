@@ -28,7 +28,6 @@ CHelpDialog::CHelpDialog(CWnd* mainWindow, const HelpSetup& setup, bool& open)
 
 CHelpDialog::~CHelpDialog() {
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
-    if (m_background) DeleteObject(m_background);
 }
 
 std::size_t CHelpDialog::ButtonIndex(HelpRegion button) const {
@@ -44,7 +43,7 @@ bool CHelpDialog::Lit(HelpRegion button) const {
 BOOL CHelpDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     m_open = true;
-    m_background = LoadDialogBackground(m_hWnd, m_setup.skinFolder, SkinnedDialog::Help, m_setup.notifier);
+    m_background.Reset(LoadDialogBackground(m_hWnd, m_setup.skinFolder, SkinnedDialog::Help, m_setup.notifier));
     RECT frame{};
     GetWindowRect(m_hWnd, &frame);
     SetWindowPos(m_hWnd, nullptr, kHelpWindowPlace.x, kHelpWindowPlace.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -75,13 +74,13 @@ void CHelpDialog::Draw(HDC target) {
     XCMemDC dc(target, &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     if (!m_loaded) return;
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ oldBitmap = SelectObject(source, m_background);
-    BitBlt(dc, 0, 0, client.right, client.bottom, source, 0, 0, SRCCOPY);
-    SelectObject(source, oldBitmap);
-    DeleteDC(source);
+    {
+        const UniqueDc source(CreateCompatibleDC(dc));
+        const SelectedObject picture(source.Get(), m_background.Get());
+        BitBlt(dc, 0, 0, client.right, client.bottom, source.Get(), 0, 0, SRCCOPY);
+    }
     SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, m_font.Get());
+    const SelectedObject font(dc, m_font.Get());
     SetTextColor(dc, 0x000000);
     const std::wstring webSite(kWebSiteAddress);
     const std::pair<HelpRegion, const std::wstring*> lines[] = {
@@ -91,7 +90,6 @@ void CHelpDialog::Draw(HDC target) {
         DrawTextW(dc, text->c_str(), -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     for (HelpRegion button : kButtons) DrawButton(dc, button);
-    SelectObject(dc, oldFont);
 }
 
 void CHelpDialog::Light(HelpRegion button) {
@@ -135,10 +133,8 @@ bool CHelpDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             result = TRUE;
             return true;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(m_hWnd, &paint);
-            if (paint.fErase) Draw(dc);
-            EndPaint(m_hWnd, &paint);
+            const PaintDc paint(m_hWnd);
+            if (paint.EraseRequested()) Draw(paint.Get());
             return true;
         }
         case WM_MOUSEMOVE:

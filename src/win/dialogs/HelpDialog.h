@@ -48,7 +48,7 @@ private:
     HelpSetup m_setup;
     bool& m_open;
     HelpCaptions m_captions;
-    HBITMAP m_background = nullptr;
+    UniqueBitmap m_background;
     UniqueFont m_font;
     std::array<bool, 3> m_lit{};  // close, OK, Cancel
     bool m_loaded = false;

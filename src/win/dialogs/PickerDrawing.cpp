@@ -12,25 +12,25 @@ bool DibSurface::Create(int width, int height) {
     if (width <= 0 || height <= 0) return false;
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    m_dc = CreateCompatibleDC(nullptr);
+    m_dc.Reset(CreateCompatibleDC(nullptr));
     void* bits = nullptr;
-    m_bitmap = m_dc ? CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    if (m_dc) m_bitmap.Reset(CreateDIBSection(m_dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!m_bitmap) {
         Release();
         return false;
     }
     m_pixels = static_cast<DibPixel*>(bits);
-    m_old = SelectObject(m_dc, m_bitmap);
+    m_selection.emplace(m_dc.Get(), m_bitmap.Get());
     m_width = width;
     m_height = height;
     return true;
 }
 
 void DibSurface::Release() {
-    if (m_dc && m_old) SelectObject(m_dc, m_old);
-    if (m_bitmap) DeleteObject(m_bitmap);
-    if (m_dc) DeleteDC(m_dc);
-    m_dc = nullptr, m_bitmap = nullptr, m_old = nullptr, m_pixels = nullptr;
+    m_selection.reset();
+    m_bitmap.Reset();
+    m_dc.Reset();
+    m_pixels = nullptr;
     m_width = m_height = 0;
 }
 
@@ -48,13 +48,12 @@ void DibSurface::Fill(const PixelRect& rect, DibPixel pixel) {
 }
 
 void DibSurface::CopyTo(HDC target) const {
-    if (m_dc) BitBlt(target, 0, 0, m_width, m_height, m_dc, 0, 0, SRCCOPY);
+    if (m_dc) BitBlt(target, 0, 0, m_width, m_height, m_dc.Get(), 0, 0, SRCCOPY);
 }
 
 void GTDrawHelper::Frame(HDC dc, const RECT& rect, unsigned flags) {
-    HBRUSH line = CreateSolidBrush(kFrameColour);
-    FrameRect(dc, &rect, line);
-    DeleteObject(line);
+    const UniqueBrush line(CreateSolidBrush(kFrameColour));
+    FrameRect(dc, &rect, line.Get());
     if (flags & kInnerFrame) {
         const RECT inner{rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
         FrameRect(dc, &inner, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -75,14 +74,10 @@ void GTDrawHelper::ArrowTriangle(HDC dc, int x, int y, int direction, int size, 
         case 8: p[1] = {x + d, y}, p[2] = {x, y + d}; break;
         default: return;
     }
-    HPEN outline = CreatePen(PS_SOLID, 1, pen);
-    HBRUSH inside = CreateSolidBrush(fill);
-    HGDIOBJ oldPen = SelectObject(dc, outline), oldBrush = SelectObject(dc, inside);
+    const UniqueGdi<HPEN> outline(CreatePen(PS_SOLID, 1, pen));
+    const UniqueBrush inside(CreateSolidBrush(fill));
+    const SelectedObject selectedPen(dc, outline.Get()), selectedBrush(dc, inside.Get());
     Polygon(dc, p, 3);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(outline);
-    DeleteObject(inside);
 }
 
 HWND CreatePickerChild(const RECT& rect, HWND parent, UINT id, DWORD style) {

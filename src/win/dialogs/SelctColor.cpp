@@ -203,9 +203,8 @@ void CSelctColor::Draw(HDC target) {
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, 0xFFFFFF);
-    HGDIOBJ oldFont = SelectObject(dc, m_titleFont.Get() ? m_titleFont.Get() : GetStockObject(DEFAULT_GUI_FONT));
+    const SelectedObject font(dc, m_titleFont.Get() ? m_titleFont.Get() : GetStockObject(DEFAULT_GUI_FONT));
     TextOutW(dc, 96, 33, m_captions.title.c_str(), static_cast<int>(m_captions.title.size()));
-    SelectObject(dc, oldFont);
 }
 
 LRESULT CSelctColor::OnEraseBackground(WPARAM wParam, LPARAM) {
@@ -214,10 +213,7 @@ LRESULT CSelctColor::OnEraseBackground(WPARAM wParam, LPARAM) {
 }
 
 LRESULT CSelctColor::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(m_hWnd, &paint);
-    Draw(dc);
-    EndPaint(m_hWnd, &paint);
+    Draw(PaintDc(m_hWnd).Get());
     return 0;
 }
 

@@ -47,10 +47,7 @@ void DpiPage::PlaceControls(std::optional<ClientRect> body) {
 void DpiPage::DestroyControls() {
     for (HWND& box : m_boxes) DestroyControl(box);
     for (HWND& swatch : m_swatches) DestroyControl(swatch);
-    for (HBRUSH& brush : m_brushes) {
-        if (brush) DeleteObject(brush);
-        brush = nullptr;
-    }
+    for (UniqueBrush& brush : m_brushes) brush.Reset();
 }
 
 void DpiPage::Refresh(const ProfileSettings& settings) {
@@ -103,10 +100,9 @@ void DpiPage::PickStageColour(int stage) {
 }
 
 HBRUSH DpiPage::SwatchBrush(int stage) {
-    HBRUSH& brush = m_brushes[IndexOf(stage)];
-    if (brush) DeleteObject(brush);
-    brush = CreateSolidBrush(StageColourRef(m_context.settings, stage));
-    return brush;
+    UniqueBrush& brush = m_brushes[IndexOf(stage)];
+    brush.Reset(CreateSolidBrush(StageColourRef(m_context.settings, stage)));
+    return brush.Get();
 }
 
 bool DpiPage::OnWindowMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -7,6 +7,7 @@
 
 #include "core/editor/DpiStages.h"
 #include "win/editor/SensorPages.h"
+#include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
@@ -38,7 +39,7 @@ private:
 
     std::array<HWND, kEditedDpiStages> m_boxes{};
     std::array<HWND, kEditedDpiStages> m_swatches{};
-    std::array<HBRUSH, kEditedDpiStages> m_brushes{};
+    std::array<UniqueBrush, kEditedDpiStages> m_brushes;
     // Set while the program itself writes into a box, so that the box's change does not redraw
     // the slider the write came from.
     bool m_editGuard = false;

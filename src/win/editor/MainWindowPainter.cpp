@@ -2,6 +2,7 @@
 
 #include "core/editor/MousePicture.h"
 #include "core/skin/SkinPaths.h"
+#include "win/platform/UniqueResources.h"
 #include "win/skin/SkinImages.h"
 
 namespace ravix::win {
@@ -40,11 +41,9 @@ public:
         if (!background) return;
         BITMAP info{};
         GetObjectW(background, sizeof info, &info);
-        const HDC source = CreateCompatibleDC(m_dc);
-        const HGDIOBJ previous = SelectObject(source, background);
-        BitBlt(m_dc, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
+        const UniqueDc source(CreateCompatibleDC(m_dc));
+        const SelectedObject selected(source.Get(), background);
+        BitBlt(m_dc, 0, 0, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
     }
 
     void StripButtons() const {
@@ -155,8 +154,7 @@ void PaintMainWindow(HDC dc, const MainWindowPicture& picture) {
     const Painter painter(canvas, picture);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, picture.captionColour);
-    const HFONT font = picture.look.captionFont;
-    const HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+    const SelectedObject font(dc, picture.look.captionFont);
     painter.Background();
     painter.Image(L"/Logo.png", kLogo.left, kLogo.top);
     painter.StripButtons();
@@ -166,7 +164,6 @@ void PaintMainWindow(HDC dc, const MainWindowPicture& picture) {
     painter.Image(L"/BK_MainRight.png", 734, 32);
     painter.ScrollBar();
     painter.Sections();
-    if (oldFont) SelectObject(dc, oldFont);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
 }

@@ -147,6 +147,8 @@ public:
     PaintDc& operator=(const PaintDc&) = delete;
 
     HDC Get() const { return m_dc; }
+    // Whether the background was left for the painter to erase.
+    bool EraseRequested() const { return m_paint.fErase != FALSE; }
 
 private:
     HWND m_window;

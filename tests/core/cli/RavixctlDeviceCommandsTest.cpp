@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "tests/fakes/FakeClock.h"
+#include "tests/fakes/RavixctlRun.h"
 #include "tests/fakes/ScriptedHidBus.h"
 
 namespace ravix {
@@ -13,22 +14,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
+using testing_support::Lines;
 
-// Runs ravixctl in-process, as a user would type it.
-class RavixctlTest : public ::testing::Test {
-protected:
-    int Run(std::vector<std::string_view> arguments) { return RunRavixctl(arguments, context); }
-
-    std::ostringstream out, err;
-    testing_support::FakeClock clock;
-    CliContext context{out, err, clock, {}};
-};
+class RavixctlTest : public testing_support::RavixctlRun {};
 
 TEST_F(RavixctlTest, ConnectWithTraceShowsExactlyTheConnectSequence) {
     EXPECT_EQ(Run({"connect", "--simulate", "--trace"}), kExitOk);

@@ -6,6 +6,7 @@
 #include "cli/CliCommand.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/MacroLibraryFixture.h"
+#include "tests/fakes/RavixctlRun.h"
 
 namespace ravix {
 namespace {
@@ -14,12 +15,7 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using Bytes = std::vector<std::uint8_t>;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
+using testing_support::Lines;
 
 // The two worked examples: the seven-line macro with its delays and repeat count, and the same four
 // events without delay lines, delays off and the repeat count unused.
@@ -31,9 +27,9 @@ constexpr std::string_view kWorkedExamples =
     "Item0=A   Dn\r\nItem1=A   Up\r\nItem2=L-Button   Dn\r\nItem3=L-Button   Up\r\n";
 
 // A library file on disk and ravixctl run in-process on it, as a user would type it.
-class RavixctlMacros : public MacroLibraryFixture {
+class RavixctlMacros : public MacroLibraryFixture, protected testing_support::RavixctlStreams {
 protected:
-    int Run(std::vector<std::string_view> arguments) { return RunRavixctl(arguments, context); }
+    using RavixctlStreams::Run;
 
     std::string LibraryPath() const { return (m_folder / "record.ini").string(); }
     std::string OutputPath() const { return (m_folder / "macros.bin").string(); }
@@ -46,10 +42,6 @@ protected:
             text += "Item" + std::to_string(i) + "=" + (i % 2 == 0 ? "B   Dn" : "B   Up") + "\r\n";
         return text;
     }
-
-    std::ostringstream out, err;
-    testing_support::FakeClock clock;
-    CliContext context{out, err, clock, {}};
 };
 
 TEST_F(RavixctlMacros, EncodeWritesTheImageOfTheWorkedExamples) {

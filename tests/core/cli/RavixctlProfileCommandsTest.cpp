@@ -11,6 +11,7 @@
 #include "core/store/Synchronisation.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/ProfileFolder.h"
+#include "tests/fakes/RavixctlRun.h"
 
 namespace ravix {
 namespace {
@@ -18,26 +19,17 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
+using testing_support::Lines;
 
 // ravixctl run in-process on the files of a fresh folder.
-class RavixctlProfiles : public ProfileFolder {
+// Each run's output replaces the one before.
+class RavixctlProfiles : public ProfileFolder, protected testing_support::RavixctlStreams {
 protected:
     int Run(std::vector<std::string> arguments) {
         out.str(""), err.str("");
-        const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-        return RunRavixctl(views, context);
+        return RavixctlStreams::Run(std::vector<std::string_view>(arguments.begin(), arguments.end()));
     }
     std::string File(const std::string& name) const { return (m_folder / name).string(); }
-
-    std::ostringstream out, err;
-    testing_support::FakeClock clock;
-    CliContext context{out, err, clock, {}};
 };
 
 TEST_F(RavixctlProfiles, FactoryWritesTheFilesOfAFreshInstallation) {
