@@ -69,8 +69,11 @@ void CLBEditorWnd::End(bool commit) {
     const CommitHandler handler = std::move(m_onCommit);
     if (commit && handler) handler(m_index, WindowText(self));
     // Keys and presses still queued for the editor would otherwise reach whatever has the focus next.
+    // (Only input: a paint request stays queued until the window is drawn, so it would never go.)
     MSG pending;
-    while (PeekMessageW(&pending, self, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&pending, self, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&pending, self, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
     }
     DestroyWindow(self);  // deletes this editor
 }

@@ -223,11 +223,12 @@ void CMacroProgramDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }
 
-// The Windows keys and Escape never reach the manager; Enter confirms only once a recording has
-// ended, so that an Enter typed while recording is not taken for OK.
+// The Windows keys, Escape and Break (Ctrl+Break ends a recording; the dialog manager would take it
+// for Cancel) never reach the manager; Enter confirms only once a recording has ended, so that an
+// Enter typed while recording is not taken for OK.
 bool CMacroProgramDialog::PreTranslateMessage(MSG* msg) {
     const bool keyMessage = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
-    if (keyMessage && (msg->wParam == VK_LWIN || msg->wParam == VK_RWIN)) return true;
+    if (keyMessage && (msg->wParam == VK_LWIN || msg->wParam == VK_RWIN || msg->wParam == VK_CANCEL)) return true;
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) return true;
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
         return m_setup.memory.recorder.state() != RecordingState::Stopped;

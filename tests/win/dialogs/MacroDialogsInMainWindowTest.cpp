@@ -5,6 +5,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "core/dialogs/MacroDialogs.h"
 #include "core/editor/ButtonBoxes.h"
 #include "core/editor/MainWindowLayout.h"
 #include "core/macros/MacroLibrary.h"

@@ -98,9 +98,15 @@ protected:
         DialogScript driver(std::move(script), [&dialog] {
             SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         });
-        dialog.DoModal();
-        EXPECT_TRUE(driver.Finished());
+        const INT_PTR ended = dialog.DoModal();
+        EXPECT_TRUE(driver.Finished()) << "ended with " << ended << "\n" << Messages();
         return dialog.Result();
+    }
+
+    std::string Messages() const {
+        std::string all;
+        for (const auto& message : notifier.messages) all += ToUtf8(message.caption + L": " + message.text) + "\n";
+        return all;
     }
 
     // What ravixctl makes of the library file.
