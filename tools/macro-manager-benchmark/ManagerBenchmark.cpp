@@ -25,7 +25,8 @@ public:
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 // Twelve recordings of 64 key events with their delays, as the recorder leaves them.
@@ -37,7 +38,8 @@ void WriteFullLibrary(ravix::IniFile& ini, const std::wstring& path) {
         ravix::StoredMacro macro{name, 1, 1, L"1", {}};
         for (int e = 0; e < 64; ++e) {
             if (e > 0) macro.items.push_back(std::to_wstring(40 + e) + L" ms");
-            macro.items.push_back(std::wstring(1, static_cast<wchar_t>(L'A' + e / 2 % 26)) + (e % 2 ? L"   Up" : L"   Dn"));
+            macro.items.push_back(std::wstring(1, static_cast<wchar_t>(L'A' + e / 2 % 26)) +
+                                  (e % 2 ? L"   Up" : L"   Dn"));
         }
         library.Save(macro);
     }
@@ -65,7 +67,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int run = 0; run < 10; ++run) {
         LARGE_INTEGER from, to;
         QueryPerformanceCounter(&from);
-        CMacroProgramDialog dialog(nullptr, {argv[1], Language::English, {0, 255, 0}, ini, notifier, path, settings, memory});
+        CMacroProgramDialog dialog(
+            nullptr, {argv[1], Language::English, {0, 255, 0}, ini, notifier, path, settings, memory});
         if (!dialog.Create()) {
             std::printf("the macro manager could not be created\n");
             return 1;
@@ -83,8 +86,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::sort(times.begin(), times.end());
     const double median = (times[4] + times[5]) / 2;
-    std::printf("Macro manager opened on twelve 64-event macros: %.1f ms (median of 10; fastest %.1f, slowest %.1f)\n",
-                median, times.front(), times.back());
+    std::printf(
+        "Macro manager opened on twelve 64-event macros: %.1f ms (median of 10; fastest %.1f, slowest "
+        "%.1f)\n",
+        median, times.front(), times.back());
     std::printf("Target under 100 ms: %s\n", median < 100 ? "met" : "NOT met");
     std::filesystem::remove_all(folder);
     return 0;

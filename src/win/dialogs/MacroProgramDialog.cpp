@@ -228,7 +228,8 @@ void CMacroProgramDialog::OnCancel() {
 // Enter typed while recording is not taken for OK.
 bool CMacroProgramDialog::PreTranslateMessage(MSG* msg) {
     const bool keyMessage = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
-    if (keyMessage && (msg->wParam == VK_LWIN || msg->wParam == VK_RWIN || msg->wParam == VK_CANCEL)) return true;
+    if (keyMessage && (msg->wParam == VK_LWIN || msg->wParam == VK_RWIN || msg->wParam == VK_CANCEL))
+        return true;
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) return true;
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN)
         return m_setup.memory.recorder.state() != RecordingState::Stopped;

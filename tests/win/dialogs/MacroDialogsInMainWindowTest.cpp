@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "core/dialogs/MacroDialogs.h"
@@ -44,6 +45,14 @@ MacroImage SentMacroSlots(const std::vector<std::string>& log) {
 
 class MacroDialogsInMainWindow : public test_support::MainWindowPresses {
 protected:
+    // The dialogs draw from the installed skin: the whole of it beside the program.
+    void SetUp() override {
+        MainWindowPresses::SetUp();
+        const std::filesystem::path dist = std::filesystem::path(RAVIX_KBHOOK_PATH).parent_path();
+        std::filesystem::copy(
+            dist / "Skins" / "Default", folder / "Skins" / "Default",
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    }
     void WriteLibrary(const std::string& text) const {
         ASSERT_EQ(
             ReplaceFileAtomically(Path(L"record.ini"),

@@ -105,7 +105,8 @@ protected:
 
     std::string Messages() const {
         std::string all;
-        for (const auto& message : notifier.messages) all += ToUtf8(message.caption + L": " + message.text) + "\n";
+        for (const auto& message : notifier.messages)
+            all += ToUtf8(message.caption + L": " + message.text) + "\n";
         return all;
     }
 
