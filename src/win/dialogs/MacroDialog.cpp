@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <array>
 
 #include "core/skin/SkinPaths.h"
@@ -56,6 +57,7 @@ BOOL CMacroDialog::OnInitDialog() {
     m_nameBox = CreateAt(L"STATIC", SS_LEFT | SS_CENTERIMAGE, Region::NameBox, kMacroNameBoxId, m_hWnd);
     SendMessageW(m_nameBox, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     m_loaded = true;
+    ShowWindow(m_hWnd, SW_SHOW);  // once, at its size and place
     return TRUE;
 }
 
@@ -128,7 +130,10 @@ void CMacroDialog::Draw(HDC target) {
         const PixelRect box = MacroAssignmentRect(kModeBoxes[mode]);
         const bool ticked = m_choice.loopMode == mode;
         DrawPng(dc, m_setup.skinFolder + (ticked ? L"/PaneMakingTick.png" : L"/Pane.png"), box.left, box.top);
-        DrawWrappedCaption(dc, m_captions.loopModes[mode], MacroAssignmentRect(kModeLabels[mode]));
+        // Kept inside the picture, which may be narrower than the labels' places.
+        PixelRect label = MacroAssignmentRect(kModeLabels[mode]);
+        label.right = std::min<int>(label.right, client.right);
+        DrawWrappedCaption(dc, m_captions.loopModes[mode], label);
     }
     DrawButton(dc, Region::Ok, m_captions.ok);
     DrawButton(dc, Region::Cancel, m_captions.cancel);

@@ -75,6 +75,7 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     CreateControls();
     FillFromLibrary();
     m_loaded = true;
+    ShowWindow(m_hWnd, SW_SHOW);  // once, at its size and place
     return TRUE;
 }
 

@@ -170,6 +170,9 @@ LRESULT ButtonAssignmentPage::OnListChoice(WPARAM, LPARAM lParam) {
 // "Macro Key": the assignment dialog chooses the macro and its repeat mode; Cancel changes nothing.
 LRESULT ButtonAssignmentPage::AssignMacro(int button) {
     CloseTransient();
+    // The closed lists' place is drawn again before the dialog covers the window.
+    m_context.Redraw();
+    UpdateWindow(m_context.window);
     const WindowLook& look = m_context.look;
     const auto choice =
         RunMacroAssignment(CWnd::FromHandle(m_context.window),

@@ -119,6 +119,7 @@ TEST_F(MacroDialogsInMainWindow, MacroKeyAssignsTheChosenMacroAndModeOrNothing) 
                  const HWND dialog = GetActiveWindow();
                  EXPECT_EQ(test_support::WindowTextOf(GetDlgItem(dialog, kMacroNameBoxId)), L"Two");
                  EXPECT_EQ(GetDlgItem(dialog, kMacroChoiceListId), nullptr) << "the list closes on a choice";
+             test_support::HoldForScreenshot();
                  PressIn(dialog, MacroAssignmentRect(MacroAssignmentRegion::Ok));
              }},
             [] { PostMessageW(GetActiveWindow(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });

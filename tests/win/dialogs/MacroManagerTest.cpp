@@ -177,6 +177,7 @@ TEST_F(MacroManagerTest, CreateRecordInsertEditAndConfirm) {
         },
         [&](CMacroProgramDialog& d) {
             EXPECT_EQ(Stored(L"Macro-0")[2], L"80 ms");
+            test_support::HoldForScreenshot();
             Press(d, MacroManagerRegion::Ok);
         },
     });
