@@ -16,6 +16,7 @@
 #include "tests/win/DialogScript.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/LBEditorWnd.h"
+#include "win/dialogs/MacroDialog.h"
 #include "win/dialogs/MacroProgramDialog.h"
 #include "win/platform/WinIniFile.h"
 #include "win/resources/resource.h"
@@ -92,7 +93,7 @@ protected:
     // Runs the manager with one step per tick of the script; a script that does not end it cancels.
     std::optional<MacroImage> Run(std::vector<Step> steps) {
         CMacroProgramDialog dialog(
-            nullptr, {ShippedSkin(), Language::English, {0, 255, 0}, ini, notifier, path, settings, memory});
+            nullptr, {ShippedSkin(), language, {0, 255, 0}, ini, notifier, path, settings, memory});
         std::vector<std::function<void()>> script;
         for (Step& step : steps) script.push_back([&dialog, step] { step(dialog); });
         DialogScript driver(std::move(script), [&dialog] {
@@ -132,6 +133,7 @@ protected:
     FakeNotifier notifier;
     ProfileSettings settings{};
     MacroManagerMemory memory;
+    Language language = Language::English;
 };
 
 TEST_F(MacroManagerTest, CreateRecordInsertEditAndConfirm) {
@@ -304,6 +306,77 @@ TEST_F(MacroManagerTest, ATwelfthMacroIsTheLast) {
     EXPECT_EQ(notifier.messages[0].text, L"Macro numbers up to 12.");
     EXPECT_EQ(notifier.messages[0].caption, L"Warning");
     EXPECT_EQ(MacroLibrary(ini, path).List().size(), 12u);
+}
+
+// The repeat count is written as it is typed, anything outside 1..65535 becoming 1; its tick box
+// decides whether the field can be edited.
+TEST_F(MacroManagerTest, TheRepeatCountIsKeptWithinItsRange) {
+    WriteLibrary("[One]\r\nLoopTimeSelStatus=1\r\nMacroLoopTimes=5\r\nItemCount=1\r\nItem0=A   Dn\r\n");
+    Run({
+        [&](CMacroProgramDialog& d) {
+            EXPECT_TRUE(IsWindowEnabled(d.RepeatCountField()));
+            EXPECT_EQ(test_support::WindowTextOf(d.RepeatCountField()), L"5");
+            SetWindowTextW(d.RepeatCountField(), L"70000");
+            EXPECT_EQ(test_support::WindowTextOf(d.RepeatCountField()), L"1");
+            EXPECT_EQ(Read(L"One", L"MacroLoopTimes"), L"1");
+            SetWindowTextW(d.RepeatCountField(), L"300");
+            EXPECT_EQ(Read(L"One", L"MacroLoopTimes"), L"300");
+            Press(d, MacroManagerRegion::UseRepeatCountBox);
+        },
+        [](CMacroProgramDialog& d) {
+            EXPECT_FALSE(IsWindowEnabled(d.RepeatCountField()));
+            Press(d, MacroManagerRegion::Ok);
+        },
+    });
+    EXPECT_EQ(Read(L"One", L"LoopTimeSelStatus"), L"0") << "OK saves the tick box with the macro";
+    EXPECT_EQ(Read(L"One", L"MacroLoopTimes"), L"300");
+}
+
+// The key list's menu is the resource's, with the texts of the current language.
+TEST_F(MacroManagerTest, TheKeyListMenuSpeaksTheLanguage) {
+    WriteLibrary("[One]\r\nItemCount=1\r\nItem0=A   Dn\r\n");
+    language = Language::TraditionalChinese;
+    std::vector<std::wstring> texts;
+    Run({
+        [](CMacroProgramDialog& d) { PostMessageW(d.KeyList(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5)); },
+        [&](CMacroProgramDialog&) {
+            const HWND menu = FindWindowW(L"#32768", nullptr);
+            ASSERT_NE(menu, nullptr) << "the menu is open";
+            const auto items = reinterpret_cast<HMENU>(SendMessageW(menu, MN_GETHMENU, 0, 0));
+            for (int i = 0; i < GetMenuItemCount(items); ++i) {
+                wchar_t text[64] = {};
+                GetMenuStringW(items, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+                texts.emplace_back(text);
+            }
+            EndMenu();
+        },
+        [](CMacroProgramDialog& d) { Press(d, MacroManagerRegion::Cancel); },
+    });
+    EXPECT_EQ(texts, (Names{L"刪除", L"插入滑鼠左鍵", L"插入滑鼠中鍵", L"插入滑鼠右鍵", L"插入延時"}));
+}
+
+// OK without a choice takes the first macro, so that the label names what the button plays; with
+// no macro at all there is nothing to assign, and the user is told.
+TEST(MacroAssignmentDialog, OkWithoutAChoiceTakesTheFirstMacroOrNothing) {
+    FakeNotifier notifier;
+    const auto ok = [&](std::vector<std::wstring> names) {
+        CMacroDialog dialog(nullptr,
+                            {ShippedSkin(), Language::English, {0, 255, 0}, notifier, std::move(names)});
+        DialogScript script(
+            {[&] { SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }},
+            [&] { SendMessageW(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); });
+        dialog.DoModal();
+        return dialog.Result();
+    };
+    const auto first = ok({L"One", L"Two"});
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->macroIndex, 0);
+    EXPECT_EQ(first->loopMode, 0);
+    EXPECT_EQ(first->macroName, L"One");
+    EXPECT_TRUE(notifier.messages.empty());
+    EXPECT_FALSE(ok({}).has_value());
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_NE(notifier.messages[0].text.find(L"create one in the Macro Manager"), std::wstring::npos);
 }
 
 }  // namespace
