@@ -5,10 +5,28 @@
 namespace ravix {
 namespace {
 
-struct ManagerPlace {
-    MacroManagerRegion region;
+template <class Region>
+struct Place {
+    Region region;
     PixelRect rect;
 };
+
+template <class Region, std::size_t N>
+PixelRect RectOf(const Place<Region> (&places)[N], Region region) {
+    for (const auto& place : places)
+        if (place.region == region) return place.rect;
+    return {};
+}
+
+// The first of the regions that answer a press whose rectangle holds the point.
+template <class Region, std::size_t N, std::size_t P>
+Region PressedAmong(const Place<Region> (&places)[N], const Region (&pressable)[P], PixelPoint point) {
+    for (Region region : pressable)
+        if (RectOf(places, region).Contains(point)) return region;
+    return Region::None;
+}
+
+using ManagerPlace = Place<MacroManagerRegion>;
 using M = MacroManagerRegion;
 constexpr ManagerPlace kManagerPlaces[] = {
     {M::Title, {0, 0, 414, 31}},
@@ -32,10 +50,7 @@ constexpr ManagerPlace kManagerPlaces[] = {
 constexpr M kManagerPressable[] = {M::Ok,     M::Cancel, M::Close,           M::New,
                                    M::Delete, M::Record, M::RecordDelaysBox, M::UseRepeatCountBox};
 
-struct AssignmentPlace {
-    MacroAssignmentRegion region;
-    PixelRect rect;
-};
+using AssignmentPlace = Place<MacroAssignmentRegion>;
 using A = MacroAssignmentRegion;
 constexpr AssignmentPlace kAssignmentPlaces[] = {
     {A::Close, {352, 6, 370, 24}},         {A::Ok, {250, 250, 308, 275}},
@@ -64,27 +79,19 @@ std::wstring Filled(std::wstring text, std::wstring_view marker, std::wstring_vi
 }  // namespace
 
 PixelRect MacroManagerRect(MacroManagerRegion region) {
-    for (const auto& place : kManagerPlaces)
-        if (place.region == region) return place.rect;
-    return {};
+    return RectOf(kManagerPlaces, region);
 }
 
 MacroManagerRegion MacroManagerPressAt(PixelPoint point) {
-    for (M region : kManagerPressable)
-        if (MacroManagerRect(region).Contains(point)) return region;
-    return M::None;
+    return PressedAmong(kManagerPlaces, kManagerPressable, point);
 }
 
 PixelRect MacroAssignmentRect(MacroAssignmentRegion region) {
-    for (const auto& place : kAssignmentPlaces)
-        if (place.region == region) return place.rect;
-    return {};
+    return RectOf(kAssignmentPlaces, region);
 }
 
 MacroAssignmentRegion MacroAssignmentPressAt(PixelPoint point) {
-    for (A region : kAssignmentPressable)
-        if (MacroAssignmentRect(region).Contains(point)) return region;
-    return A::None;
+    return PressedAmong(kAssignmentPlaces, kAssignmentPressable, point);
 }
 
 MacroDeletionEffect FollowMacroDeletion(ProfileSettings& settings, std::size_t position) {

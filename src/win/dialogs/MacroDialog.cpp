@@ -21,7 +21,6 @@ using Region = MacroAssignmentRegion;
 
 constexpr COLORREF kBoxBackground = RGB(0x28, 0x28, 0x28);
 constexpr COLORREF kBoxText = RGB(0xFF, 0xFF, 0xFF);
-constexpr int kWheelLines = 3;
 constexpr Region kModeBoxes[3] = {Region::Mode0, Region::Mode1, Region::Mode2};
 constexpr Region kModeLabels[3] = {Region::ModeLabel0, Region::ModeLabel1, Region::ModeLabel2};
 
@@ -41,7 +40,8 @@ bool Lightable(Region region) {
 CMacroDialog::CMacroDialog(CWnd* parent, const MacroAssignmentSetup& setup)
     : CDialog(IDD_MACRO_KEY, parent),
       m_setup(setup),
-      m_captions(MacroAssignmentCaptionsFor(setup.language)) {}
+      m_captions(MacroAssignmentCaptionsFor(setup.language)),
+      m_hover(&MacroAssignmentPressAt, &Lightable) {}
 
 BOOL CMacroDialog::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -100,7 +100,7 @@ void CMacroDialog::OnOK() {
 
 void CMacroDialog::DrawButton(HDC dc, Region button, const std::wstring& caption) {
     const PixelRect rect = MacroAssignmentRect(button);
-    const bool lit = m_lit == button;
+    const bool lit = m_hover.Lit() == button;
     if (button == Region::Close) {
         DrawPng(dc, m_setup.skinFolder + (lit ? L"/button-close-over.png" : L"/button-close-normal.png"),
                 rect.left, rect.top);
@@ -141,13 +141,6 @@ void CMacroDialog::Draw(HDC target) {
     SelectObject(dc, oldFont);
 }
 
-void CMacroDialog::Light(Region button) {
-    if (!Lightable(button)) button = Region::None;
-    if (button == m_lit) return;
-    m_lit = button;
-    InvalidateRect(m_hWnd, nullptr, FALSE);
-}
-
 // Hovering the open list selects the entry under the pointer.
 bool CMacroDialog::PreTranslateMessage(MSG* msg) {
     if (msg->message == WM_MOUSEMOVE && m_list && msg->hwnd == m_list) {
@@ -159,27 +152,23 @@ bool CMacroDialog::PreTranslateMessage(MSG* msg) {
 
 bool CMacroDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using D = CMacroDialog;
-    static constexpr std::array<MessageEntry<D>, 10> kTable = {{
+    static constexpr std::array<MessageEntry<D>, 8> kTable = {{
         OnMessageEntry<D>(WM_PAINT, &D::OnPaint),
         OnMessageEntry<D>(WM_ERASEBKGND, &D::OnEraseBackground),
         OnMessageEntry<D>(WM_CTLCOLORLISTBOX, &D::OnControlColour),
         OnMessageEntry<D>(WM_CTLCOLORSTATIC, &D::OnControlColour),
         OnMessageEntry<D>(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
-        OnMessageEntry<D>(WM_MOUSEMOVE, &D::OnMouseMove),
-        OnMessageEntry<D>(WM_MOUSEHOVER, &D::OnMouseHover),
         OnMessageEntry<D>(WM_MOUSEWHEEL, &D::OnMouseWheel),
         OnControlEntry<D>(LBN_SELCHANGE, kMacroChoiceListId, kMacroChoiceListId, &D::OnListChoice),
         OnControlEntry<D>(LBN_DBLCLK, kMacroChoiceListId, kMacroChoiceListId, &D::OnListChoice),
     }};
+    if (m_hover.OnMessage(m_hWnd, message, lParam)) InvalidateRect(m_hWnd, nullptr, FALSE);
     if (DispatchMessageTable<D>(*this, kTable, message, wParam, lParam, result)) return true;
     return CDialog::OnMessage(message, wParam, lParam, result);
 }
 
 LRESULT CMacroDialog::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(m_hWnd, &paint);
-    Draw(dc);
-    EndPaint(m_hWnd, &paint);
+    PaintWith(m_hWnd, [this](HDC dc) { Draw(dc); });
     return 0;
 }
 
@@ -226,26 +215,9 @@ LRESULT CMacroDialog::OnLeftButtonDown(WPARAM, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CMacroDialog::OnMouseMove(WPARAM, LPARAM lParam) {
-    if (Lightable(MacroAssignmentPressAt(PointOf(lParam)))) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, m_hWnd, 10};
-        TrackMouseEvent(&track);
-    } else {
-        Light(Region::None);
-    }
-    return 0;
-}
-
-LRESULT CMacroDialog::OnMouseHover(WPARAM, LPARAM lParam) {
-    Light(MacroAssignmentPressAt(PointOf(lParam)));
-    return 0;
-}
-
 LRESULT CMacroDialog::OnMouseWheel(WPARAM wParam, LPARAM) {
     if (!m_list) return 0;
-    const int top = static_cast<int>(SendMessageW(m_list, LB_GETTOPINDEX, 0, 0));
-    const int step = GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? -kWheelLines : kWheelLines;
-    SendMessageW(m_list, LB_SETTOPINDEX, std::max(0, top + step), 0);
+    ScrollListByWheel(m_list, wParam);
     return 0;
 }
 

@@ -12,6 +12,7 @@
 #include "core/dialogs/MacroDialogs.h"
 #include "core/platform/Notifier.h"
 #include "win/app/CaptionFont.h"
+#include "win/dialogs/ButtonHover.h"
 #include "win/framework/Dialog.h"
 #include "win/platform/UniqueResources.h"
 
@@ -57,13 +58,10 @@ private:
     void OpenList();
     void CloseList();
     void Choose();
-    void Light(MacroAssignmentRegion button);
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnEraseBackground(WPARAM, LPARAM);
     LRESULT OnControlColour(WPARAM wParam, LPARAM);
     LRESULT OnLeftButtonDown(WPARAM, LPARAM lParam);
-    LRESULT OnMouseMove(WPARAM, LPARAM lParam);
-    LRESULT OnMouseHover(WPARAM, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM);
     LRESULT OnListChoice(WPARAM, LPARAM);
 
@@ -77,7 +75,7 @@ private:
     MacroAssignment m_choice;
     bool m_chosen = false;
     bool m_loaded = false;
-    MacroAssignmentRegion m_lit = MacroAssignmentRegion::None;
+    ButtonHover<MacroAssignmentRegion> m_hover;
     std::optional<MacroAssignment> m_result;
 };
 

@@ -22,7 +22,6 @@ using Region = MacroManagerRegion;
 
 constexpr COLORREF kListGrey = RGB(0x6D, 0x6D, 0x6D);
 constexpr COLORREF kFieldBackground = RGB(0x22, 0x18, 0x15);
-constexpr int kWheelLines = 3;
 
 bool Lightable(Region region) {
     return region == Region::New || region == Region::Delete || region == Region::Ok ||
@@ -35,7 +34,8 @@ CMacroProgramDialog::CMacroProgramDialog(CWnd* parent, const MacroManagerSetup& 
     : CDialog(IDD_MACRO_PROGRAM, parent),
       m_setup(setup),
       m_captions(MacroManagerCaptionsFor(setup.language)),
-      m_library(setup.ini, setup.libraryPath) {}
+      m_library(setup.ini, setup.libraryPath),
+      m_hover(&MacroManagerPressAt, &Lightable) {}
 
 CMacroProgramDialog::~CMacroProgramDialog() {
     RemoveHook();
@@ -100,7 +100,7 @@ void CMacroProgramDialog::FillFromLibrary() {
 
 void CMacroProgramDialog::DrawButton(HDC dc, Region button, const std::wstring& caption) {
     const PixelRect rect = MacroManagerRect(button);
-    const bool lit = m_lit == button;
+    const bool lit = m_hover.Lit() == button;
     std::wstring image;
     switch (button) {
         case Region::New:
@@ -159,13 +159,6 @@ void CMacroProgramDialog::Draw(HDC target) {
     DrawButton(dc, Region::Cancel, c.cancel);
     DrawButton(dc, Region::Close, L"");
     SelectObject(dc, oldFont);
-}
-
-void CMacroProgramDialog::Light(Region button) {
-    if (!Lightable(button)) button = Region::None;
-    if (button == m_lit) return;
-    m_lit = button;
-    InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
 void CMacroProgramDialog::Press(PixelPoint point) {
@@ -244,15 +237,12 @@ bool CMacroProgramDialog::PreTranslateMessage(MSG* msg) {
 
 bool CMacroProgramDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using D = CMacroProgramDialog;
-    static constexpr std::array<MessageEntry<D>, 20> kTable = {{
+    static constexpr std::array<MessageEntry<D>, 17> kTable = {{
         OnMessageEntry<D>(WM_PAINT, &D::OnPaint),
         OnMessageEntry<D>(WM_ERASEBKGND, &D::OnEraseBackground),
         OnMessageEntry<D>(WM_CTLCOLORLISTBOX, &D::OnControlColour),
         OnMessageEntry<D>(WM_CTLCOLOREDIT, &D::OnControlColour),
         OnMessageEntry<D>(WM_CTLCOLORSTATIC, &D::OnControlColour),
-        OnMessageEntry<D>(WM_MOUSEMOVE, &D::OnMouseMove),
-        OnMessageEntry<D>(WM_MOUSEHOVER, &D::OnMouseHover),
-        OnMessageEntry<D>(WM_MOUSELEAVE, &D::OnMouseLeave),
         OnMessageEntry<D>(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
         OnMessageEntry<D>(WM_MOUSEWHEEL, &D::OnMouseWheel),
         OnMessageEntry<D>(WM_MACRO_RECORDER, &D::OnRecorderMessage),
@@ -266,15 +256,13 @@ bool CMacroProgramDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         {WM_COMMAND, kMenuOrAccelerator, ID_MACRO_INSERT_LEFT, ID_MACRO_INSERT_RIGHT, &D::OnInsertButton},
         OnCommandEntry<D>(ID_MACRO_INSERT_DELAY, &D::OnInsertDelay),
     }};
+    if (m_hover.OnMessage(m_hWnd, message, lParam)) InvalidateRect(m_hWnd, nullptr, FALSE);
     if (DispatchMessageTable<D>(*this, kTable, message, wParam, lParam, result)) return message != WM_DESTROY;
     return CDialog::OnMessage(message, wParam, lParam, result);
 }
 
 LRESULT CMacroProgramDialog::OnPaint(WPARAM, LPARAM) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(m_hWnd, &paint);
-    Draw(dc);
-    EndPaint(m_hWnd, &paint);
+    PaintWith(m_hWnd, [this](HDC dc) { Draw(dc); });
     return 0;
 }
 
@@ -291,35 +279,13 @@ LRESULT CMacroProgramDialog::OnControlColour(WPARAM wParam, LPARAM lParam) {
     return reinterpret_cast<LRESULT>(field ? m_fieldBrush.Get() : m_listBrush.Get());
 }
 
-LRESULT CMacroProgramDialog::OnMouseMove(WPARAM, LPARAM lParam) {
-    if (Lightable(MacroManagerPressAt(PointOf(lParam)))) {
-        TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, m_hWnd, 10};
-        TrackMouseEvent(&track);
-    } else {
-        Light(Region::None);
-    }
-    return 0;
-}
-
-LRESULT CMacroProgramDialog::OnMouseHover(WPARAM, LPARAM lParam) {
-    Light(MacroManagerPressAt(PointOf(lParam)));
-    return 0;
-}
-
-LRESULT CMacroProgramDialog::OnMouseLeave(WPARAM, LPARAM) {
-    Light(Region::None);
-    return 0;
-}
-
 LRESULT CMacroProgramDialog::OnLeftButtonDown(WPARAM, LPARAM lParam) {
     Press(PointOf(lParam));
     return 0;
 }
 
 LRESULT CMacroProgramDialog::OnMouseWheel(WPARAM wParam, LPARAM) {
-    const int top = static_cast<int>(SendMessageW(m_keyList, LB_GETTOPINDEX, 0, 0));
-    const int step = GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? -kWheelLines : kWheelLines;
-    SendMessageW(m_keyList, LB_SETTOPINDEX, std::max(0, top + step), 0);
+    ScrollListByWheel(m_keyList, wParam);
     return 0;
 }
 

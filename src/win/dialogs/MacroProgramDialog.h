@@ -15,6 +15,7 @@
 #include "core/platform/Notifier.h"
 #include "core/store/ProfileSettings.h"
 #include "win/app/CaptionFont.h"
+#include "win/dialogs/ButtonHover.h"
 #include "win/framework/Dialog.h"
 #include "win/platform/UniqueResources.h"
 
@@ -63,14 +64,10 @@ private:
     void FillFromLibrary();
     void Draw(HDC target);
     void DrawButton(HDC dc, MacroManagerRegion button, const std::wstring& caption);
-    void Light(MacroManagerRegion button);
     void Press(PixelPoint point);
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnEraseBackground(WPARAM wParam, LPARAM);
     LRESULT OnControlColour(WPARAM wParam, LPARAM);
-    LRESULT OnMouseMove(WPARAM, LPARAM lParam);
-    LRESULT OnMouseHover(WPARAM, LPARAM lParam);
-    LRESULT OnMouseLeave(WPARAM, LPARAM);
     LRESULT OnLeftButtonDown(WPARAM, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
@@ -115,7 +112,7 @@ private:
     std::wstring m_repeatText;             // the repeat count last written, as the file holds it
     std::optional<int> m_lastRenameClick;  // the macro double-clicked last
     std::optional<int> m_lastDelayClick;   // the delay line clicked last
-    MacroManagerRegion m_lit = MacroManagerRegion::None;
+    ButtonHover<MacroManagerRegion> m_hover;
     bool m_filling = false;       // the manager itself is setting the repeat-count field
     bool m_loaded = false;        // the background was found and the controls exist
     bool m_macroDeleted = false;  // the library's numbering changed during this run

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "win/app/Messages.h"
+#include "win/dialogs/DialogDrawing.h"
 #include "win/dialogs/LBEditorWnd.h"
 #include "win/dialogs/MacroProgramDialog.h"
 #include "win/framework/App.h"
@@ -15,14 +16,6 @@ std::optional<int> Selection(HWND list) {
     const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (selected == LB_ERR) return std::nullopt;
     return static_cast<int>(selected);
-}
-
-std::wstring EntryText(HWND list, int index) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return {};
-    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
 }
 
 void Fill(HWND list, const std::vector<std::wstring>& entries) {
@@ -47,13 +40,13 @@ std::optional<int> CMacroProgramDialog::SelectedMacro() const {
 }
 
 std::wstring CMacroProgramDialog::MacroName(int index) const {
-    return EntryText(m_macroList, index);
+    return ListEntryText(m_macroList, index);
 }
 
 std::vector<std::wstring> CMacroProgramDialog::Lines(HWND list) const {
     std::vector<std::wstring> lines;
     const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) lines.push_back(EntryText(list, i));
+    for (int i = 0; i < count; ++i) lines.push_back(ListEntryText(list, i));
     return lines;
 }
 
@@ -193,7 +186,7 @@ void CMacroProgramDialog::DeleteMacro() {
 // A delay line clicked a second time opens for editing.
 LRESULT CMacroProgramDialog::OnLineClicked(WPARAM, LPARAM) {
     const std::optional<int> selected = Selection(m_keyList);
-    if (!selected || EntryText(m_keyList, *selected).find(L" ms") == std::wstring::npos) return 0;
+    if (!selected || ListEntryText(m_keyList, *selected).find(L" ms") == std::wstring::npos) return 0;
     if (m_lastDelayClick != selected) {
         m_lastDelayClick = selected;
         return 0;
