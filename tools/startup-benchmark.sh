@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints the program's start-up time against a minimal Win32 window program's (both started the
 # same way under the same Wine, polled every 2 ms from one process), its resident memory after
-# start-up and after 100 plug cycles, and its CPU time while hidden for 60 s. Takes about 3 minutes.
-#   tools/startup-benchmark.sh [RUNS]
+# start-up and after 100 plug cycles, and its CPU time while hidden for 60 s. Takes about 3 minutes;
+# with --startup-only, the start-up times alone.
+#   tools/startup-benchmark.sh [RUNS] [--startup-only]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -11,4 +12,4 @@ cmake --build --preset windows -j2 --target dist_zip minimal_window startup_benc
 source tools/wine-env.sh
 trap ravix_wine_cleanup EXIT
 wine build/windows/startup_benchmark.exe "Z:$(echo "$PWD/build/windows/dist" | tr / '\\')" \
-    "Z:$(echo "$PWD/build/windows/minimal_window.exe" | tr / '\\')" "${1:-5}"
+    "Z:$(echo "$PWD/build/windows/minimal_window.exe" | tr / '\\')" "${1:-5}" ${2:+"$2"}

@@ -1,5 +1,6 @@
 // The packaged program over time and under faults, as a user's machine would treat it: many plug
-// cycles of the simulated mouse, a storm of device broadcasts, and a process killed during Save.
+// cycles of the simulated mouse, a storm of device broadcasts, a process killed during Save, and a
+// Save into profile files that cannot be written.
 // Each test works on its own copy of the program's folder, so the build's files stay untouched,
 // and ends within a bounded time. Figures are printed for the README's section on reliability.
 #include <gtest/gtest.h>
@@ -10,10 +11,16 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "ProgramHarness.h"
+#include "core/platform/FileIo.h"
 
 namespace ravix::e2e {
 namespace {
@@ -242,6 +249,146 @@ TEST(Endurance, AProgramKilledDuringSaveLeavesEveryProfileFileWholeAndTheNextSta
     EXPECT_EQ(next.Notices(), 0u);
     // The profile still loads: no "Config file is not exist." box came up beside the main window.
     EXPECT_EQ(FindWindowW(L"#32770", nullptr), nullptr);
+}
+
+// The profile and macro files of a folder ("*.bin", "*.ini") with their contents, and any file a
+// replacement left beside them.
+std::map<std::wstring, std::string> ProfileFilesOf(const std::wstring& folder) {
+    std::map<std::wstring, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        const std::wstring name = entry.path().filename().wstring();
+        if (!name.ends_with(L".bin") && !name.ends_with(L".ini") && !name.ends_with(kAtomicWriteSuffix)) continue;
+        std::ifstream file(entry.path(), std::ios::binary);
+        files[name].assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    return files;
+}
+
+// The names of the files that differ between two listings of a folder.
+std::string ChangedFiles(const std::map<std::wstring, std::string>& before,
+                         const std::map<std::wstring, std::string>& after) {
+    std::set<std::wstring> names;
+    for (const auto* listing : {&before, &after})
+        for (const auto& entry : *listing) names.insert(entry.first);
+    std::string changed;
+    for (const std::wstring& name : names) {
+        const auto was = before.find(name), is = after.find(name);
+        if (was == before.end() || is == after.end() || was->second != is->second) changed += Narrow(name) + " ";
+    }
+    return changed;
+}
+
+// The profile files once a second has passed without a change: a Save writes the configuration
+// file first, then the text file's labels one by one.
+std::map<std::wstring, std::string> SettledProfileFiles(const std::wstring& folder) {
+    auto files = ProfileFilesOf(folder);
+    for (int attempt = 0; attempt < 30; ++attempt) {
+        Sleep(1000);
+        auto now = ProfileFilesOf(folder);
+        if (now == files) break;
+        files = std::move(now);
+    }
+    return files;
+}
+
+// Makes a profile file of a folder impossible to write; gives what undoes it.
+using WriteBlock = std::function<std::function<void()>(const std::wstring& path)>;
+
+// Another program holds the file open, sharing it for reading only: it cannot be replaced.
+std::function<void()> HoldOpen(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    return [file] { CloseHandle(file); };
+}
+
+// Nothing new can be made beside the file, as in a folder without the right to create files:
+// a folder takes the name of the copy a replacement writes first. (Wine, run as root here, gives
+// every file the right to be written, so a folder's permissions cannot show this.)
+std::function<void()> NoNewFiles(const std::wstring& path) {
+    const std::wstring copy = path + std::wstring(kAtomicWriteSuffix);
+    CreateDirectoryW(copy.c_str(), nullptr);
+    return [copy] { RemoveDirectoryW(copy.c_str()); };
+}
+
+// Every profile and macro file of a folder blocked while it lives.
+class BlockedFolder {
+public:
+    BlockedFolder(const std::wstring& folder, const WriteBlock& block) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const std::wstring path = entry.path().wstring();
+            if (path.ends_with(L".bin") || path.ends_with(L".ini")) m_undo.push_back(block(path));
+        }
+    }
+    ~BlockedFolder() {
+        for (const auto& undo : m_undo) undo();
+    }
+
+private:
+    std::vector<std::function<void()>> m_undo;
+};
+
+// Waits for the program's message box, gives its text and presses its OK button.
+std::wstring AnswerMessageBox(const RunningProgram& program) {
+    const HWND box = WaitForWindow(program, L"#32770", kTimeout);
+    if (!box) return L"(no message box)";
+    wchar_t text[256] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 256);  // the message box's text control
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    WaitUntil([&] { return !IsWindow(box); }, kTimeout);
+    return text;
+}
+
+// Presses Save, and again while a press falls in the busy period of the one before, until `done`.
+template <class Done>
+bool PressSaveUntil(HWND window, Done done) {
+    return WaitUntil(
+        [&] {
+            PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(kSaveX, kSaveY));
+            return WaitUntil(done, 1500);
+        },
+        kStartTimeout);
+}
+
+// True once Save has written the configuration file.
+bool SaveWrites(HWND window, const std::filesystem::path& config) {
+    std::filesystem::last_write_time(config, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    const auto before = std::filesystem::last_write_time(config);
+    return PressSaveUntil(window, [&] { return std::filesystem::last_write_time(config) > before; });
+}
+
+TEST(Endurance, SaveIntoFilesThatCannotBeWrittenSaysSoLosesNothingAndGoesOn) {
+    struct Case {
+        const char* name;
+        WriteBlock block;
+    };
+    const Case cases[] = {{"files held open by another program", HoldOpen},
+                          {"a folder where no file can be created", NoNewFiles}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramFolder folder(L"ravix-endurance-read-only");
+        ASSERT_TRUE(folder.Copied());
+        const std::filesystem::path config = std::filesystem::path(folder.Path()) / L"config0.bin";
+        SimulatedProgram program(folder.Path(), L"read-only");
+        ASSERT_NE(program.Window(), nullptr);
+        // A first Save comes after everything the start-up still writes (a first run's labels).
+        ASSERT_TRUE(SaveWrites(program.Window(), config));
+        const auto before = SettledProfileFiles(folder.Path());
+        {
+            BlockedFolder blocked(folder.Path(), c.block);
+            ASSERT_TRUE(PressSaveUntil(program.Window(), [&] { return WaitForWindow(program.Program(), L"#32770", 0); }));
+            // One message for the configuration file, one for its text file.
+            for (const char* file : {"config", "text"}) {
+                const std::string text = Narrow(AnswerMessageBox(program.Program()));
+                EXPECT_TRUE(text.starts_with("Error Code is: ") && !text.starts_with("Error Code is: 0 "))
+                    << file << ": " << text;
+            }
+            EXPECT_EQ(ChangedFiles(before, ProfileFilesOf(folder.Path())), "");
+        }
+        // The program goes on: once the files can be written, Save writes them, without a message.
+        ASSERT_TRUE(program.Program().IsRunning());
+        EXPECT_TRUE(SaveWrites(program.Window(), config)) << "Save did not write after the files became writable";
+        EXPECT_EQ(WaitForWindow(program.Program(), L"#32770", 1000), nullptr) << "a message came for a Save that worked";
+    }
 }
 
 }  // namespace

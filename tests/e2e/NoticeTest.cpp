@@ -54,6 +54,9 @@ TEST(ProgramNotices, TheSimulatedMousesEventsAndConnectionShowAsNotices) {
         return WaitUntil([&] { return notices.Lines().size() >= count; }, kTimeout);
     };
 
+    // The window shows before the search for the mouse; the connection follows.
+    ASSERT_TRUE(WaitUntil([&] { return CountStarting(trace.Lines(), "SET_FEATURE 00 01 FC") == 1; }, kTimeout));
+
     // The DPI button: the mouse's profile and block are read, then the stage is named.
     const std::size_t tracedBefore = trace.Lines().size();
     ASSERT_TRUE(SimulationCommand(window, "dpi"));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace ravix::e2e {
@@ -43,16 +44,13 @@ bool RunningProgram::IsRunning() const {
     return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-HWND WaitForWindow(const RunningProgram& program, const wchar_t* windowClass, DWORD milliseconds) {
-    const DWORD processId = GetProcessId(program.Process());
+HWND WaitForTopWindow(const wchar_t* windowClass, const std::function<bool(HWND)>& match, DWORD milliseconds) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             for (HWND hwnd = FindWindowExW(nullptr, nullptr, windowClass, nullptr); hwnd;
                  hwnd = FindWindowExW(nullptr, hwnd, windowClass, nullptr)) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(hwnd, &owner);
-                if (owner == processId && IsWindowVisible(hwnd)) {
+                if (IsWindowVisible(hwnd) && match(hwnd)) {
                     found = hwnd;
                     return true;
                 }
@@ -63,10 +61,29 @@ HWND WaitForWindow(const RunningProgram& program, const wchar_t* windowClass, DW
     return found;
 }
 
+HWND WaitForWindow(const RunningProgram& program, const wchar_t* windowClass, DWORD milliseconds) {
+    const DWORD processId = GetProcessId(program.Process());
+    return WaitForTopWindow(
+        windowClass,
+        [&](HWND hwnd) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(hwnd, &owner);
+            return owner == processId;
+        },
+        milliseconds);
+}
+
 std::wstring WindowText(HWND hwnd) {
     wchar_t text[256] = {};
     GetWindowTextW(hwnd, text, 256);
     return text;
+}
+
+std::string Narrow(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(std::max(size, 0)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size, nullptr, nullptr);
+    return narrow;
 }
 
 std::wstring FreshTempPath(const std::wstring& name) {

@@ -3,6 +3,7 @@
 // Starts the packaged program under test and finds its main window.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ private:
     PROCESS_INFORMATION m_process{};
 };
 
+// The first visible top-level window of the given class for which `match` holds, waiting up to
+// `milliseconds`.
+HWND WaitForTopWindow(const wchar_t* windowClass, const std::function<bool(HWND)>& match, DWORD milliseconds);
+
 // The top-level window of the given class that belongs to the process, waiting up to `milliseconds`.
 HWND WaitForWindow(const RunningProgram& program, const wchar_t* windowClass, DWORD milliseconds);
 
@@ -45,6 +50,9 @@ bool WaitUntil(Condition condition, DWORD milliseconds) {
 }
 
 std::wstring WindowText(HWND hwnd);
+
+// A text in UTF-8, for test messages.
+std::string Narrow(const std::wstring& text);
 
 // A path in the temporary folder, with no file there yet.
 std::wstring FreshTempPath(const std::wstring& name);

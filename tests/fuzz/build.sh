@@ -12,7 +12,8 @@ flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-saniti
        -I"$root/src" -I"$root/tests/fuzz")
 compiler=(${CMAKE_CXX_COMPILER_LAUNCHER:-} clang++)
 targets=(encode_library_fuzz:EncodeLibraryFuzz ini_document_fuzz:IniDocumentFuzz
-         profile_file_fuzz:ProfileFileFuzz report_descriptor_fuzz:ReportDescriptorFuzz)
+         profile_file_fuzz:ProfileFileFuzz report_descriptor_fuzz:ReportDescriptorFuzz
+         colour_select_skin_fuzz:ColourSelectSkinFuzz)
 
 # The core is compiled once, two files at a time; then each target is one link.
 objects=()

@@ -9,6 +9,7 @@
 #include "tests/fakes/FakeNotifier.h"
 #include "tests/fakes/FakePointerSettings.h"
 #include "tests/fakes/ScriptedFileDialogs.h"
+#include "win/app/Messages.h"
 #include "win/app/ModulePath.h"
 #include "win/app/ProgramPorts.h"
 #include "win/platform/WinIniFile.h"
@@ -26,6 +27,13 @@ inline bool RegisterMainWindowClassOnce() {
         return RegisterClassW(&windowClass) != 0;
     }();
     return registered;
+}
+
+// Runs what the main window's initialisation leaves until it has been painted (the search for the
+// mouse, the pages, the notification-area icon), as the window's message loop would.
+inline void FinishStartUp(HWND hwnd) {
+    MSG msg;
+    while (PeekMessageW(&msg, hwnd, WM_FINISH_START_UP, WM_FINISH_START_UP, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
 // The ports of a main window made in a test: the test's bus and clock, the system's profile files

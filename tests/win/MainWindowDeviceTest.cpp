@@ -98,6 +98,7 @@ protected:
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
         SetWindowSubclass(hwnd, &RecordNotices, 0, reinterpret_cast<DWORD_PTR>(this));
+        test_support::FinishStartUp(hwnd);
     }
 
     // One broadcast, answered at once instead of after the short while the window gathers
@@ -141,7 +142,8 @@ TEST_F(MainWindowDevice, ConnectsToTheMouseAtStartUp) {
     EXPECT_EQ(Log()[2], kConnect);
     EXPECT_EQ(state.deviceImage.header.currentProfile, 3);
     EXPECT_EQ(state.deviceImage.header.connectByte, 0xFC);
-    EXPECT_EQ(state.profileSettings.profile, 3);
+    EXPECT_EQ(state.profileSettings.profile, 3) << "a profile without a file takes the mouse's number";
+    EXPECT_EQ(state.store.appliedSettings, state.profileSettings);
     EXPECT_NE(state.deviceLink.eventHandle, nullptr)
         << "the event interface is listed before the command interface";
     EXPECT_TRUE(IsWindowVisible(hwnd));

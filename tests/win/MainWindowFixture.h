@@ -56,6 +56,7 @@ protected:
     void Open() {
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
+        FinishStartUp(hwnd);
         mouse.Log().Clear();
         // The class cursor is shared by every window of the class, so an earlier test may have
         // left the wait cursor.
@@ -63,6 +64,12 @@ protected:
     }
 
     std::wstring Path(const std::wstring& name) const { return folder.wstring() + L"\\" + name; }
+
+    // The whole shipped skin, for the tests that open the main window's dialogs.
+    void CopyShippedSkin() {
+        std::filesystem::copy(RAVIX_SKIN_FOLDER, folder / "Skins" / "Default",
+                              std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+    }
 
     // The mouse arrives: the bus finds it and the window hears of it as the system tells it.
     void PlugTheMouseIn() {

@@ -18,6 +18,7 @@ protected:
         bus.Unplug();
         ASSERT_TRUE(window.Create());
         hwnd = window.GetSafeHwnd();
+        test_support::FinishStartUp(hwnd);
     }
     void TearDown() override {
         if (IsWindow(hwnd)) DestroyWindow(hwnd);

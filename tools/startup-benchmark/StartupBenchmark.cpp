@@ -1,5 +1,5 @@
 // Start-up and footprint of the program, as figures (not a test):
-//   startup_benchmark.exe PROGRAM_FOLDER MINIMAL_WINDOW_EXE [RUNS]
+//   startup_benchmark.exe PROGRAM_FOLDER MINIMAL_WINDOW_EXE [RUNS] [--startup-only]
 // - the time from CreateProcess to the main window being visible, polled every 2 ms in this one
 //   process, against the same time for a minimal Win32 window program, and their ratio;
 // - the program's resident memory after start-up and after 100 plug cycles of the simulated mouse;
@@ -101,7 +101,7 @@ bool Command(HWND window, const char* command) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3) {
-        std::fwprintf(stderr, L"usage: startup_benchmark PROGRAM_FOLDER MINIMAL_WINDOW_EXE [RUNS]\n");
+        std::fwprintf(stderr, L"usage: startup_benchmark PROGRAM_FOLDER MINIMAL_WINDOW_EXE [RUNS] [--startup-only]\n");
         return 2;
     }
     const std::wstring folder = argv[1];
@@ -121,6 +121,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("start-up to visible window, median of %d: program %.0f ms, minimal window program %.0f ms, "
                 "ratio %.2f\n",
                 runs, programMedian * 1000, minimalMedian * 1000, programMedian / minimalMedian);
+    if (argc > 4 && std::wstring(argv[4]) == L"--startup-only") return 0;
 
     Started started = Start(program, L"--simulate", folder, kProgramClass);
     if (!started.window) {

@@ -7,15 +7,13 @@
 
 #include "core/app/ModulePaths.h"
 #include "core/app/TextCatalogue.h"
-#include "core/platform/DecimalText.h"
 #include "core/platform/IniDocument.h"
 #include "core/store/FactoryFiles.h"
+#include "core/store/ProfileManager.h"
 #include "core/store/SettingsRanges.h"
 
 namespace ravix {
 namespace {
-
-const std::wstring kListSection = L"Profile";
 
 std::wstring Beside(const ProfileFilePorts& ports, const std::wstring& name) {
     return PathBesideExecutable(ports.executablePath, name);
@@ -178,20 +176,10 @@ void StartFromFactory(const ProfileFilePorts& ports, ProfileFileState& state, co
 }
 
 // Chooses the current list index from the profile list: the position of the last entry named
-// as the current profile. A count outside 1..6 (or none) is read as far as the names go.
+// as the current profile, compared exactly.
 void ChooseListIndex(const ProfileFilePorts& ports, ProfileFileState& state) {
-    const auto read = [&](const std::wstring& key) {
-        return ports.ini.ReadString(state.listPath, kListSection, key);
-    };
-    const std::wstring current = read(L"CurProfileName");
-    int count = LeadingDecimal(read(L"ItemCount"));
-    if (count < 1 || count > kMaxProfiles) {
-        count = 0;
-        while (count < kMaxProfiles && !read(L"Item" + std::to_wstring(count)).empty()) ++count;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (read(L"Item" + std::to_wstring(i)) == current) state.listIndex = i;
-    }
+    const ProfileList list = ReadProfileList(ports.ini, state.listPath);
+    if (const std::optional<int> found = FindCurrentProfile(list.names, list.current)) state.listIndex = *found;
 }
 
 // A reset's load: the settings part of the factory file, the macro slot images kept. An unusable

@@ -15,6 +15,8 @@ inline constexpr UINT WM_PANEL_SCROLL = 0xB20;  // the scroll thumb was dragged:
 
 // The main window's own: the device-change broadcasts gathered over a short while are answered.
 inline constexpr UINT WM_SETTLE_DEVICE_CHANGES = WM_APP + 1;
+// Posted by the initialisation: what can wait until the window has been painted once.
+inline constexpr UINT WM_FINISH_START_UP = WM_APP + 2;
 
 // The main window's timers.
 inline constexpr UINT_PTR kSaveBusyTimer = 1;     // ends the busy period of Save

@@ -4,15 +4,29 @@
 
 #include "core/device/ConnectSequence.h"
 #include "core/device/Discovery.h"
+#include "core/platform/BinaryFiles.h"
+#include "core/store/ProfileFiles.h"
 #include "win/app/Messages.h"
 
 namespace ravix::win {
 
 void MouseLink::ConnectAtStartUp() {
-    if (Discover(m_ports.hidBus, m_state.deviceLink))
-        Connect();
-    else
+    if (!Discover(m_ports.hidBus, m_state.deviceLink)) {
         m_state.deviceLink.connected = false;
+        return;
+    }
+    // The profile was loaded before the search. The number edited stays the one the load gave, as
+    // when the file is read after the mouse has been found, except where such a load keeps the
+    // mouse's number: for a profile without a file, when the mouse's number is one of the six.
+    const std::uint8_t loadedProfile = m_state.profileSettings.profile;
+    Connect();
+    const bool loadKeepsMouseProfile = !m_ports.binaryFiles.Exists(m_state.store.files.configPath) &&
+                                       m_state.profileSettings.profile < kMaxProfiles;
+    if (loadKeepsMouseProfile)
+        m_state.store.appliedSettings.profile = m_state.profileSettings.profile;
+    else
+        m_state.profileSettings.profile = loadedProfile;
+    ResumeListener();
 }
 
 void MouseLink::Connect() {

@@ -18,7 +18,8 @@ public:
     MouseLink(const MouseLink&) = delete;
     MouseLink& operator=(const MouseLink&) = delete;
 
-    // Searches the bus and connects when the mouse is there.
+    // Searches the bus and connects when the mouse is there, after the profile has been loaded:
+    // the loaded profile's number stays the one edited, and the listener starts reading.
     void ConnectAtStartUp();
     // The mouse's current profile becomes the one edited, and the mouse is told the program is there.
     void Connect();

@@ -54,9 +54,9 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   m_pages.Place(Layout());
                   m_pageContext.Redraw();
               }),
-      m_pageContext{
-          nullptr,        m_window,  state.profileSettings,         state.store.text,          m_look.Look(),
-          ports.notifier, ports.ini, state.store.files.libraryPath, state.store.skinTextColour},
+      m_pageContext{nullptr,        m_window,  state.profileSettings, state.store.text, m_look.Look(),
+                    ports.notifier, ports.ini, ports.executablePath,  state.store.files.libraryPath,
+                    state.store.skinTextColour},
       m_pages(m_pageContext),
       m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
@@ -68,18 +68,19 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using Self = CVarnixDlg;
-    static constexpr std::array<MessageEntry<Self>, 7> kMessageTable{{
+    static constexpr std::array<MessageEntry<Self>, 8> kMessageTable{{
         OnMessageEntry<Self>(WM_PAINT, &Self::OnPaint),
         OnMessageEntry<Self>(WM_QUERYDRAGICON, &Self::OnQueryDragIcon),
         OnMessageEntry<Self>(WM_CLOSE, &Self::OnClose),
         OnMessageEntry<Self>(WM_DESTROY, &Self::OnDestroy),
         OnMessageEntry<Self>(WM_TRAY_ICON, &Self::OnTrayIcon),
         OnMessageEntry<Self>(WM_LBUTTONDOWN, &Self::OnLeftButtonDown),
+        OnMessageEntry<Self>(WM_FINISH_START_UP, &Self::OnFinishStartUp),
         OnCommandEntry<Self>(ID_TRAY_EXIT, &Self::OnTrayExit),
     }};
-    // Then the members: the look's erasing, the pages' controls, device changes, the profile manager's
-    // requests, the store's timers, the simulation's commands, the mouse's events, the hover images, the
-    // thumb and the updater requests. Dropped files fall through to the default handling, which ignores them.
+    // Then the members: the look's erasing, the pages' controls, device changes, the profile
+    // manager's requests, the store's timers, the simulation's commands, the mouse's events, the
+    // hover images, the thumb and the updater requests. Dropped files fall through to the default handling, which ignores them.
     return DispatchMessageTable<Self>(*this, kMessageTable, m_handlers, m_hWnd, message, wParam, lParam,
                                       result) ||
            CDialog::OnMessage(message, wParam, lParam, result);
@@ -96,7 +97,6 @@ BOOL CVarnixDlg::OnInitDialog() {
     m_state.eventWindow = m_hWnd;
     m_pageContext.window = m_hWnd;
     if (m_ports.setOwnerWindow) m_ports.setOwnerWindow(m_hWnd);
-    m_mouse.ConnectAtStartUp();
     if (!m_mouse.StartListener()) {
         ShowStartUpFailure(m_hWnd, m_ports, L"CreateEvent failed.");
         return FALSE;
@@ -111,10 +111,18 @@ BOOL CVarnixDlg::OnInitDialog() {
     // the place its template's centring gave it.
     m_look.Load(m_hWnd, m_state.store.languageCode, m_state.store.text.skin.path, m_ports);
     m_thumb.Create(m_hWnd);
-    // Without the mouse the pages stay empty until it arrives.
+    PostMessageW(m_hWnd, WM_FINISH_START_UP, 0, 0);
+    return TRUE;
+}
+
+// The search for the mouse, the pages and the notification-area icon wait until the window has
+// been painted once, so that it shows sooner. Without the mouse the pages stay empty until it arrives.
+LRESULT CVarnixDlg::OnFinishStartUp(WPARAM, LPARAM) {
+    UpdateWindow(m_hWnd);
+    m_mouse.ConnectAtStartUp();
     if (m_state.deviceLink.connected) FillPages();
     m_trayIcon.Add(m_hWnd, WM_TRAY_ICON, m_hIcon, m_look.Look().texts.trayTip);
-    return TRUE;
+    return 0;
 }
 
 bool CVarnixDlg::PreTranslateMessage(MSG* msg) {

@@ -21,6 +21,7 @@
 #include "win/app/SimulationConsole.h"
 #include "win/app/StoreOperations.h"
 #include "win/app/TrayIcon.h"
+#include "win/dialogs/ConfigDialog.h"
 #include "win/editor/HoverImages.h"
 #include "win/editor/PanelThumb.h"
 #include "win/editor/SectionPages.h"
@@ -51,6 +52,8 @@ public:
     // What decides the layout and what a press does: the sections, the views, the open list.
     const MainWindowState& WindowState() const { return m_window; }
     HoverTarget Hover() const { return m_hover.Current(); }
+    // The profile manager while it is open.
+    CConfigDialog* ProfileManager() const { return m_profileManager.Dialog(); }
 
 protected:
     BOOL OnInitDialog() override;
@@ -63,6 +66,7 @@ private:
     LRESULT OnClose(WPARAM, LPARAM);
     LRESULT OnDestroy(WPARAM, LPARAM);
     LRESULT OnTrayExit(WPARAM, LPARAM);
+    LRESULT OnFinishStartUp(WPARAM, LPARAM);
     [[noreturn]] void ExitProgram();  // the destroy handler's clean-up, then the end of the process
 
     // The mouse's comings and goings, the tray and the pages' records (VarnixDlgEvents.cpp).
@@ -95,6 +99,7 @@ private:
     PageContext m_pageContext;
     SectionPages m_pages;
     HelpDuty m_help;
+    ProfileManagerPanel m_profileManager{*this};
     std::vector<MessageHandler*> m_handlers;  // the pages and duties, offered what the table leaves
 };
 

@@ -14,17 +14,18 @@ constexpr LPARAM kRightButtonUp = WM_RBUTTONUP;
 
 }  // namespace
 
-// The notice comes last: showing it may let other programs' messages in (a click on the icon, for
-// one), and those must find the link and the pages as the change left them.
+// The link is marked first: showing the notice may let other programs' messages in (a click on
+// the icon, for one), and those must find the mouse as the change left it. The notice goes out
+// while the window is still shown.
 void CVarnixDlg::AnswerDeviceChange(const DeviceChangeResponse& response) {
     m_state.deviceLink.connected = response.connected;
+    if (response.notice) SendMessageW(m_hWnd, WM_DEVICE_EVENT, *response.notice, 0);
     if (response.hideWindow) ShowWindow(m_hWnd, SW_HIDE);
     if (response.reconnect) {
         m_mouse.Connect();
         m_store.Reload();
         m_mouse.ResumeListener();
     }
-    if (response.notice) SendMessageW(m_hWnd, WM_DEVICE_EVENT, *response.notice, 0);
 }
 
 LRESULT CVarnixDlg::OnTrayIcon(WPARAM, LPARAM mouseMessage) {

@@ -38,7 +38,9 @@ void CVarnixDlg::PaintClient(HDC dc) {
 }
 
 LRESULT CVarnixDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
-    m_window.helpWindowOpen = m_help.IsOpen();  // the panel may have ended itself
+    // The panels may have ended themselves.
+    m_window.helpWindowOpen = m_help.IsOpen();
+    m_window.profileManagerOpen = m_profileManager.IsOpen();
     const std::vector<PressAction> actions = DispatchPress(PointOf(lParam), m_window, Layout());
     for (const PressAction& action : actions) CarryOut(action);
     return 0;
@@ -90,13 +92,18 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
                            m_state.profileSettings, m_state.macroManager}))
                 StoreMacroImage(m_state.profileSettings, *image);
             return;
+        case PressKind::OpenProfileManager:
+            m_profileManager.Open({m_look.Look().skinFolder, m_look.Look().language, m_state.store.skinTextColour,
+                                   {m_ports.executablePath, m_ports.ini, m_ports.binaryFiles, m_ports.notifier}});
+            m_window.profileManagerOpen = m_profileManager.IsOpen();
+            return;
         case PressKind::DragWindow:
             // Posted, so that the move loop starts after this press has been handled.
             ReleaseCapture();
             PostMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
             return;
         default:
-            // The profile manager answers once it is built.
+            // Nothing else is pressed here.
             return;
     }
     // The stacking moves the bodies whenever a section opens or closes.

@@ -6,6 +6,8 @@
 #include <mmsystem.h>
 // clang-format on
 
+#include "win/platform/SystemLibrary.h"
+
 namespace ravix::win {
 
 WinClock::WinClock() = default;
@@ -27,10 +29,24 @@ std::uint32_t WinClock::TickCount() {
     return GetTickCount();
 }
 
-FineTimerPeriod::FineTimerPeriod() : m_active(timeBeginPeriod(1) == TIMERR_NOERROR) {}
+namespace {
+
+using TimerPeriodFn = MMRESULT WINAPI(UINT);
+
+TimerPeriodFn* TimerPeriodFunction(const char* name) {
+    return SystemFunction<TimerPeriodFn>(L"winmm.dll", name);
+}
+
+}  // namespace
+
+// Without the multimedia library the pauses keep the scheduler's period: longer, never shorter.
+FineTimerPeriod::FineTimerPeriod() {
+    const auto begin = TimerPeriodFunction("timeBeginPeriod");
+    m_active = begin && begin(1) == TIMERR_NOERROR;
+}
 
 FineTimerPeriod::~FineTimerPeriod() {
-    if (m_active) timeEndPeriod(1);
+    if (const auto end = TimerPeriodFunction("timeEndPeriod"); m_active && end) end(1);
 }
 
 }  // namespace ravix::win

@@ -127,16 +127,8 @@ bool CHelpDialog::Press(PixelPoint point) {
 
 bool CHelpDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
+    if (AnswerSkinnedPaint(m_hWnd, message, wParam, result, [this](HDC dc) { Draw(dc); })) return true;
     switch (message) {
-        case WM_ERASEBKGND:
-            Draw(reinterpret_cast<HDC>(wParam));
-            result = TRUE;
-            return true;
-        case WM_PAINT: {
-            const PaintDc paint(m_hWnd);
-            if (paint.EraseRequested()) Draw(paint.Get());
-            return true;
-        }
         case WM_MOUSEMOVE:
             if (IsButton(HelpRegionAt(PointOf(lParam)))) {
                 TRACKMOUSEEVENT track{sizeof(track), TME_HOVER, m_hWnd, 10};

@@ -5,9 +5,13 @@
 #include "core/editor/ButtonBoxes.h"
 #include "core/macros/MacroLibrary.h"
 #include "core/skin/SkinPaths.h"
+#include "core/keys/KeyNames.h"
 #include "win/app/Messages.h"
+#include "win/dialogs/ComboDialog.h"
+#include "win/dialogs/SingleDialog.h"
 #include "win/dialogs/MacroDialog.h"
 #include "win/editor/MainWindowPainter.h"
+#include "win/keys/WinKeyboardLayout.h"
 
 namespace ravix::win {
 namespace {
@@ -143,6 +147,27 @@ bool ButtonAssignmentPage::OnWindowMessage(HWND, UINT message, WPARAM wParam, LP
     return DispatchMessageTable<Self>(*this, kMessageTable, message, wParam, lParam, result);
 }
 
+// The single-key or combination dialog for a button, preset with what the button stores; the new
+// label after OK. The lists close first: the dialog takes the window's input while it runs.
+std::optional<std::wstring> ButtonAssignmentPage::CaptureKeys(int button, MainEntryEffect dialog) {
+    CloseTransient();
+    const std::size_t i = static_cast<std::size_t>(button - 1);
+    const WinKeyboardLayout layout;
+    const KeyDialogSetup setup{m_context.look.skinFolder, m_context.look.language, SkinTextColourOf(m_context.text.skin),
+                               m_context.executablePath,  m_context.notifier,      layout};
+    ProfileSettings& settings = m_context.settings;
+    const TextCatalogue& texts = m_context.look.texts;
+    if (dialog == MainEntryEffect::OpensSingleKeyDialog) {
+        const std::optional<KeyCode> key = CaptureSingleKey(m_context.window, setup, settings.singleKey[i]);
+        return key ? AssignSingleKey(settings, button, *key, texts, layout) : std::nullopt;
+    }
+    const ComboKeys stored{std::wstring(ModifierMaskToName(settings.comboModifiers[i])), settings.comboFirstKey[i],
+                           settings.comboSecondKey[i]};
+    const std::optional<ComboKeys> keys = CaptureComboKeys(m_context.window, setup, stored);
+    return keys ? AssignComboKey(settings, button, keys->modifier, keys->first, keys->second, texts, layout)
+                : std::nullopt;
+}
+
 // A choice in the open button's list or in its second-level list, clicked or double-clicked.
 LRESULT ButtonAssignmentPage::OnListChoice(WPARAM, LPARAM lParam) {
     const HWND list = reinterpret_cast<HWND>(lParam);
@@ -157,9 +182,11 @@ LRESULT ButtonAssignmentPage::OnListChoice(WPARAM, LPARAM lParam) {
     const TextCatalogue& texts = m_context.look.texts;
     ProfileSettings& settings = m_context.settings;
     const std::optional<std::wstring> label =
-        list == m_mainList
-            ? ChooseMainEntry(settings, button, position, texts)
-            : ChooseSubEntry(settings, button, *m_openSubList, position, texts, m_context.look.language);
+        list != m_mainList ? ChooseSubEntry(settings, button, *m_openSubList, position, texts, m_context.look.language)
+        : MainEntryEffectOf(position) == MainEntryEffect::OpensSingleKeyDialog ||
+                MainEntryEffectOf(position) == MainEntryEffect::OpensComboKeyDialog
+            ? CaptureKeys(button, MainEntryEffectOf(position))
+            : ChooseMainEntry(settings, button, position, texts);
     if (!label) return 0;
     m_context.text.labels[static_cast<std::size_t>(button - 1)] = *label;
     CloseTransient();

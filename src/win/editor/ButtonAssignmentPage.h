@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "core/editor/ButtonAssignment.h"
 #include "win/editor/SectionPage.h"
@@ -34,6 +35,7 @@ private:
     void HoverList(HWND list, POINT point);
     LRESULT OnListChoice(WPARAM, LPARAM);
     LRESULT AssignMacro(int button);
+    std::optional<std::wstring> CaptureKeys(int button, MainEntryEffect dialog);
 
     PageContext& m_context;
     HWND m_mainList = nullptr;  // the open button's list of functions

@@ -45,6 +45,7 @@ struct PageContext {
     const WindowLook& look;
     Notifier& notifier;
     const IniFile& ini;                    // the skin's description files the pages' dialogs read
+    const std::wstring& executablePath;    // the key capture dialogs' keyboard hook is beside it
     const std::wstring& macroLibraryPath;  // the macros a button can be given
     const SkinTextColour& textColour;      // the skin's caption colour, for the pages' dialogs
 

@@ -11,6 +11,12 @@
 #define IDD_SELECT_COLOR 190
 #define IDD_HELP_DIALOG 721
 
+// The key capture dialogs and the profile manager: templates without controls, sized by their
+// pictures.
+#define IDD_SINGLE_KEY 701
+#define IDD_COMBO_KEY 706
+#define IDD_CONFIG_DIALOG 720
+
 // The macro manager and the macro assignment dialog, and the manager's key list menu.
 #define IDD_MACRO_PROGRAM 716
 #define IDD_MACRO_KEY 714

@@ -116,6 +116,20 @@ XCMemDC::XCMemDC(HDC target, const RECT* rect) : m_target(target) {
         SetWindowOrgEx(m_surface.Dc(), m_rect.left, m_rect.top, nullptr);
 }
 
+bool AnswerSkinnedPaint(HWND window, UINT message, WPARAM wParam, LRESULT& result,
+                        const std::function<void(HDC)>& draw) {
+    if (message == WM_ERASEBKGND) {
+        draw(reinterpret_cast<HDC>(wParam));
+        result = TRUE;
+        return true;
+    }
+    if (message != WM_PAINT) return false;
+    const PaintDc paint(window);
+    draw(paint.Get());
+    result = 0;
+    return true;
+}
+
 XCMemDC::~XCMemDC() {
     if (!m_surface) return;
     BitBlt(m_target, m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top,

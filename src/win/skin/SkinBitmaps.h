@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <gdiplus.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -74,6 +75,12 @@ private:
     MemorySurface m_surface;  // none when drawing goes straight to the target
     RECT m_rect{};
 };
+
+// Answers WM_ERASEBKGND and WM_PAINT for a window that draws all of itself in one pass of `draw`
+// (through an off-screen surface, so that erasing first would only flicker); false for any other
+// message.
+bool AnswerSkinnedPaint(HWND window, UINT message, WPARAM wParam, LRESULT& result,
+                        const std::function<void(HDC)>& draw);
 
 // Replaces `destination` with a copy of the rectangle (left, top, right, bottom) of `source`,
 // compatible with the surface. Does nothing when there is no source.

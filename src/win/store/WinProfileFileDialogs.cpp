@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "win/platform/SystemLibrary.h"
+
 namespace ravix::win {
 namespace {
 
@@ -40,11 +42,16 @@ std::optional<std::wstring> WinProfileFileDialogs::Choose(const std::wstring& pr
     dialog.lpstrDefExt = nullptr;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR |
                    (open ? OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST : 0);
-    const BOOL chosen = open ? GetOpenFileNameW(&dialog) : GetSaveFileNameW(&dialog);
-    if (!chosen) {
+    const char* const name = open ? "GetOpenFileNameW" : "GetSaveFileNameW";
+    const auto show = SystemFunction<BOOL WINAPI(OPENFILENAMEW*)>(L"comdlg32.dll", name);
+    const auto lastError = SystemFunction<DWORD WINAPI()>(L"comdlg32.dll", "CommDlgExtendedError");
+    if (!show || !lastError) {
+        m_failures.Failed(name, proposedPath);
+        return std::nullopt;
+    }
+    if (!show(&dialog)) {
         // The dialogs report their own errors; none means the user cancelled.
-        if (const DWORD error = CommDlgExtendedError(); error != 0)
-            m_failures.Failed(open ? "GetOpenFileNameW" : "GetSaveFileNameW", error, proposedPath);
+        if (const DWORD error = lastError(); error != 0) m_failures.Failed(name, error, proposedPath);
         return std::nullopt;
     }
     return std::wstring(file.data());

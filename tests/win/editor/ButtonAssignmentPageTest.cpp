@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/dialogs/KeyCaptureDialogs.h"
 #include "core/editor/ButtonBoxes.h"
+#include "tests/win/DialogScript.h"
 #include "tests/win/MainWindowFixture.h"
+#include "win/dialogs/ComboDialog.h"
 
 namespace ravix::win {
 namespace {
@@ -148,6 +151,53 @@ TEST_F(ButtonAssignmentPageTest, PagesLeftEmptyAtStartUpAreFilledWhenTheIconShow
     SendMessageW(hwnd, WM_TRAY_ICON, 0, WM_LBUTTONUP);
     EXPECT_EQ(state.store.text.labels[0], window.Texts().click);
     EXPECT_TRUE(IsWindowVisible(hwnd));
+}
+
+// Single Key and Combo Key open their dialogs with the button's stored keys; OK stores the keys and
+// the label, Cancel keeps both, and Save sends the entries to the mouse.
+TEST_F(ButtonAssignmentPageTest, KeyDialogsStoreTheirKeysAndLabelsAndSaveSendsThem) {
+    std::filesystem::copy_file(RAVIX_KBHOOK_PATH, folder / L"KBHook.dll");
+    CopyShippedSkin();
+    OpenPage();
+    const auto dialog = [] { return GetActiveWindow(); };
+    const auto report = [&](WPARAM key) { PostMessageW(dialog(), kKeyReportMessage, key, 0); };
+    const auto press = [&](const PixelRect& r) { test_support::PostClick(dialog(), r.left + 3, r.top + 3); };
+    const auto choose = [&](int button, int entry, std::vector<std::function<void()>> steps) {
+        test_support::DialogScript script(std::move(steps), [&] { press(kKeyDialogCancelRect); });
+        Press(ButtonBoxRect(button));
+        Click(List(40 + button), entry);
+        EXPECT_TRUE(script.Finished()) << button;
+    };
+
+    choose(7, 10, {[&] { report(VK_F5); }, [&] { press(kKeyDialogOkRect); }});
+    EXPECT_EQ(state.store.text.labels[6], L"Single Key-F5");
+    EXPECT_EQ(state.profileSettings.singleKey[6], 0x3E);
+
+    choose(7, 10, {[&] { report(VK_F6); }, [&] { press(kKeyDialogCancelRect); }});
+    EXPECT_EQ(state.store.text.labels[6], L"Single Key-F5") << "Cancel keeps what was stored";
+    EXPECT_EQ(state.profileSettings.singleKey[6], 0x3E);
+
+    choose(8, 11,
+           {[&] { press(kModifierAreaRect); },
+            [&] {
+                const HWND list = GetDlgItem(dialog(), CComboDialog::kModifierListId);
+                RECT first{};
+                SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+                test_support::PostClick(list, first.left + 2, first.top + 2);  // "Left Ctrl"
+            },
+            [&] {
+                SetFocus(GetDlgItem(dialog(), CComboDialog::kFirstKeyId));
+                report('A');
+            },
+            [&] { press(kKeyDialogOkRect); }});
+    EXPECT_EQ(state.store.text.labels[7], L"Combo Key-Left Ctrl+A");
+    EXPECT_TRUE(notifier.messages.empty());
+
+    SendMessageW(hwnd, WM_TIMER, 1, 0);
+    Press(kSaveButton);
+    const auto map = mouse.ButtonMap();
+    EXPECT_THAT(std::vector<std::uint8_t>(map.begin() + 16, map.begin() + 24),
+                ElementsAreArray({0x00, 0x00, 0x3E, 0x00, 0x00, 0x01, 0x04, 0x00}));
 }
 
 }  // namespace
