@@ -64,3 +64,15 @@ add_executable(colour_plane_benchmark EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tools
 target_link_libraries(colour_plane_benchmark PRIVATE ravix_win)
 target_compile_options(colour_plane_benchmark PRIVATE ${RAVIX_WARNINGS})
 target_link_options(colour_plane_benchmark PRIVATE -municode)
+
+# A benchmark of opening the macro manager on a full library, built on request by
+# tools/macro-manager-benchmark.sh; it needs the program's dialog templates.
+add_executable(macro_manager_benchmark EXCLUDE_FROM_ALL
+               ${CMAKE_SOURCE_DIR}/tools/macro-manager-benchmark/ManagerBenchmark.cpp
+               ${CMAKE_SOURCE_DIR}/src/win/resources/VelmarRavix.rc)
+add_dependencies(macro_manager_benchmark ravix_icon)
+target_include_directories(macro_manager_benchmark PRIVATE ${CMAKE_SOURCE_DIR}/src/win/resources
+                                                           ${CMAKE_BINARY_DIR}/src/win/resources)
+target_link_libraries(macro_manager_benchmark PRIVATE ravix_win ravix_version)
+target_compile_options(macro_manager_benchmark PRIVATE ${RAVIX_WARNINGS})
+target_link_options(macro_manager_benchmark PRIVATE -municode)

@@ -147,6 +147,27 @@ TEST_P(IniFileConformance, NewKeyGoesToTheEndOfItsSectionAndValuesAreReplacedInP
     EXPECT_EQ(text.find(L"a=1"), std::wstring::npos) << text;
 }
 
+// A section's keys replaced as a whole stay where the section was; a new section goes to the end.
+TEST_P(IniFileConformance, ReplacingASectionKeepsItsPlace) {
+    const std::wstring path = PathOf(L"record.ini");
+    ASSERT_TRUE(m_ini->WriteString(path, L"One", L"a", L"1"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"One", L"stale", L"x"));
+    ASSERT_TRUE(m_ini->WriteString(path, L"Two", L"k", L"2"));
+    ASSERT_TRUE(m_ini->ReplaceSection(path, L"one", {{L"b", L"new\nline"}, {L"a", L"  9 "}}));
+    ASSERT_TRUE(m_ini->ReplaceSection(path, L"Three", {{L"k", L"3"}}));
+    EXPECT_EQ(m_ini->SectionNames(path), (std::vector<std::wstring>{L"One", L"Two", L"Three"}));
+    const std::vector<ravix::IniEntry> one = m_ini->ReadSection(path, L"One");
+    ASSERT_EQ(one.size(), 2u);
+    EXPECT_EQ(one[0].key, L"b");
+    EXPECT_EQ(one[0].value, L"new line");
+    EXPECT_EQ(one[1].value, L"9");
+    EXPECT_EQ(m_ini->ReadString(path, L"One", L"stale"), L"");
+    EXPECT_EQ(m_ini->ReadString(path, L"Two", L"k"), L"2");
+    EXPECT_FALSE(m_ini->ReplaceSection(path, L"Bad]Name", {{L"k", L"1"}}));
+    EXPECT_FALSE(m_ini->ReplaceSection(path, L"Two", {{L"a=b", L"1"}}));
+    EXPECT_EQ(m_ini->ReadString(path, L"Two", L"k"), L"2");
+}
+
 TEST_P(IniFileConformance, DeletingASectionRemovesAllItsKeysAndNothingElse) {
     const std::wstring path = PathOf(L"record.ini");
     ASSERT_TRUE(m_ini->WriteString(path, L"Keep", L"k", L"1"));

@@ -29,6 +29,9 @@ public:
                      const std::wstring&) override {
         return false;
     }
+    bool ReplaceSection(const std::wstring&, const std::wstring&, const std::vector<IniEntry>&) override {
+        return false;
+    }
     bool DeleteSection(const std::wstring&, const std::wstring&) override { return false; }
 
 private:

@@ -1,6 +1,8 @@
 #include "core/macros/MacroLibrary.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "core/platform/DecimalText.h"
 #include "core/platform/IniDocument.h"
@@ -41,6 +43,18 @@ std::vector<std::wstring> ItemLines(const std::vector<IniEntry>& entries, std::s
     return lines;
 }
 
+// A macro's keys in the order a save writes them.
+std::vector<IniEntry> MacroEntries(const StoredMacro& macro) {
+    std::vector<IniEntry> entries = {
+        {kDelayTimeSelStatus, std::to_wstring(macro.delayTimeSelStatus)},
+        {kLoopTimeSelStatus, std::to_wstring(macro.loopTimeSelStatus)},
+        {kMacroLoopTimes, macro.macroLoopTimes},
+        {kItemCount, std::to_wstring(macro.items.size())},
+    };
+    for (std::size_t i = 0; i < macro.items.size(); ++i) entries.push_back({ItemKey(i), macro.items[i]});
+    return entries;
+}
+
 }  // namespace
 
 bool MacroLibrary::Exists() const {
@@ -48,10 +62,14 @@ bool MacroLibrary::Exists() const {
 }
 
 std::vector<std::wstring> MacroLibrary::List() const {
+    return ListMacros(m_ini, m_path);
+}
+
+std::vector<std::wstring> ListMacros(const IniFile& ini, const std::wstring& path) {
     std::vector<std::wstring> names;
-    if (!Exists()) return names;
+    if (!ini.FileExists(path)) return names;
     std::size_t scanned = 0;
-    for (std::wstring& name : m_ini.SectionNames(m_path)) {
+    for (std::wstring& name : ini.SectionNames(path)) {
         // An empty name would end the list of names.
         if (name.empty()) break;
         scanned += name.size() + 1;
@@ -74,24 +92,10 @@ StoredMacro MacroLibrary::Load(const std::wstring& name) const {
     return macro;
 }
 
-bool MacroLibrary::WriteAll(const StoredMacro& macro) {
-    // Checked before the old section goes, so that a name the file cannot hold loses nothing.
-    if (!IsStorableIniSection(macro.name)) return false;
-    bool written = m_ini.DeleteSection(m_path, macro.name);
-    written = written && m_ini.WriteString(m_path, macro.name, kDelayTimeSelStatus,
-                                          std::to_wstring(macro.delayTimeSelStatus));
-    written = written && m_ini.WriteString(m_path, macro.name, kLoopTimeSelStatus,
-                                          std::to_wstring(macro.loopTimeSelStatus));
-    written = written && m_ini.WriteString(m_path, macro.name, kMacroLoopTimes, macro.macroLoopTimes);
-    written = written && m_ini.WriteString(m_path, macro.name, kItemCount, std::to_wstring(macro.items.size()));
-    for (std::size_t i = 0; written && i < macro.items.size(); ++i)
-        written = m_ini.WriteString(m_path, macro.name, ItemKey(i), StorableIniValue(macro.items[i]));
-    return written;
-}
-
 bool MacroLibrary::Save(const StoredMacro& macro) {
-    if (macro.items.empty() || !Exists()) return false;
-    return WriteAll(macro);
+    if (!Exists()) return false;
+    // The whole section at once, where it stands: its position is the number buttons play it by.
+    return m_ini.ReplaceSection(m_path, macro.name, MacroEntries(macro));
 }
 
 bool MacroLibrary::WriteRepeatCount(const std::wstring& name, std::uint16_t count) {
@@ -104,10 +108,25 @@ bool MacroLibrary::Delete(const std::wstring& name) {
 
 bool MacroLibrary::Rename(const std::wstring& oldName, const std::wstring& newName) {
     if (!Exists() || !IsStorableIniSection(newName)) return false;
-    StoredMacro macro = Load(oldName);
-    macro.name = newName;
-    if (!m_ini.DeleteSection(m_path, oldName)) return false;
-    return WriteAll(macro);
+    const std::vector<std::wstring> sections = m_ini.SectionNames(m_path);
+    const auto named = [&](std::wstring_view name) {
+        return std::find_if(sections.begin(), sections.end(),
+                            [&](const std::wstring& section) { return IniNamesEqual(section, name); });
+    };
+    const auto renamed = named(oldName);
+    const auto taken = named(newName);
+    if (taken != sections.end() && taken != renamed) return false;
+    if (renamed == sections.end()) return m_ini.ReplaceSection(m_path, newName, MacroEntries(Load(oldName)));
+    // A section cannot be renamed where it stands, so it and every later one are written again in
+    // order: each macro keeps its position, and so the number its buttons play it by.
+    std::vector<std::pair<std::wstring, std::vector<IniEntry>>> moved;
+    for (auto it = renamed; it != sections.end(); ++it)
+        moved.emplace_back(it == renamed ? newName : *it, m_ini.ReadSection(m_path, *it));
+    for (auto it = renamed; it != sections.end(); ++it)
+        if (!m_ini.DeleteSection(m_path, *it)) return false;
+    for (const auto& [name, entries] : moved)
+        if (!m_ini.ReplaceSection(m_path, name, entries)) return false;
+    return true;
 }
 
 MacroEncoding EncodeLibrary(const MacroLibrary& library, std::size_t managerListCount) {

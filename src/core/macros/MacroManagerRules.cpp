@@ -107,10 +107,8 @@ RepeatCountField NormaliseRepeatCount(std::wstring_view text) {
     return {count, count != value};
 }
 
-std::optional<StoredMacro> OpenMacroToSave(std::wstring_view name, bool recordDelays, bool useRepeatCount,
-                                           std::wstring_view repeatCountText,
-                                           std::span<const std::wstring> lines) {
-    if (lines.empty()) return std::nullopt;
+StoredMacro OpenMacroToSave(std::wstring_view name, bool recordDelays, bool useRepeatCount,
+                            std::wstring_view repeatCountText, std::span<const std::wstring> lines) {
     return StoredMacro{std::wstring(name), recordDelays ? 1 : 0, useRepeatCount ? 1 : 0,
                        std::wstring(repeatCountText), std::vector<std::wstring>(lines.begin(), lines.end())};
 }

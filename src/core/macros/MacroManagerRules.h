@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/macros/MacroRecorder.h"
 #include "core/macros/StoredMacro.h"
 
 namespace ravix {
@@ -18,6 +19,14 @@ inline constexpr std::size_t kMaxMacros = 12;
 inline constexpr std::size_t kMaxMacroNameChars = 31;
 // Longest delay the editor accepts: the largest the slot's long form can carry.
 inline constexpr std::int64_t kMaxEditedDelayMs = 6553500;
+
+// What the manager keeps from one of its runs to the next: the recorder (its state decides what
+// Enter does) and the two tick boxes, which the first macro's values replace when it opens.
+struct MacroManagerMemory {
+    MacroRecorder recorder;
+    bool recordDelays = false;
+    bool useRepeatCount = false;
+};
 
 bool MacroListIsFull(std::size_t macroCount);
 
@@ -59,9 +68,8 @@ struct RepeatCountField {
 // The repeat-count field's value: anything outside 1..65535 becomes 1.
 RepeatCountField NormaliseRepeatCount(std::wstring_view text);
 
-// What saving the open macro writes; nothing for an empty list, which leaves the stored lines alone.
-std::optional<StoredMacro> OpenMacroToSave(std::wstring_view name, bool recordDelays, bool useRepeatCount,
-                                           std::wstring_view repeatCountText,
-                                           std::span<const std::wstring> lines);
+// What saving the open macro writes; an empty list too, so that deleted lines do not come back.
+StoredMacro OpenMacroToSave(std::wstring_view name, bool recordDelays, bool useRepeatCount,
+                            std::wstring_view repeatCountText, std::span<const std::wstring> lines);
 
 }  // namespace ravix

@@ -186,7 +186,26 @@ void IniDocument::Set(std::wstring_view section, std::wstring_view key, std::wst
         if (!TrimIniSpace(m_lines[i]).empty()) insertAt = i + 1;
     }
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  std::wstring(key) + L"=" + std::wstring(value));
+                   std::wstring(key) + L"=" + std::wstring(value));
+}
+
+void IniDocument::ReplaceEntries(std::wstring_view section, const std::vector<IniEntry>& entries) {
+    section = TrimIniSpace(section);
+    std::vector<std::wstring> lines;
+    for (const IniEntry& entry : entries) lines.push_back(entry.key + L"=" + entry.value);
+    const auto range = FindSection(section);
+    if (!range) {
+        m_lines.push_back(L"[" + std::wstring(section) + L"]");
+        m_lines.insert(m_lines.end(), lines.begin(), lines.end());
+        return;
+    }
+    // Blank lines that separate the section from the next one stay.
+    std::size_t keysEnd = range->end;
+    while (keysEnd > range->header + 1 && TrimIniSpace(m_lines[keysEnd - 1]).empty()) --keysEnd;
+    const auto first = m_lines.begin() + static_cast<std::ptrdiff_t>(range->header + 1);
+    m_lines.erase(first, m_lines.begin() + static_cast<std::ptrdiff_t>(keysEnd));
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header + 1), lines.begin(),
+                   lines.end());
 }
 
 bool IniDocument::DeleteSection(std::wstring_view section) {
@@ -195,7 +214,7 @@ bool IniDocument::DeleteSection(std::wstring_view section) {
     const auto range = FindSection(section);
     if (!range) return false;
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(range->header),
-                 m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
+                  m_lines.begin() + static_cast<std::ptrdiff_t>(range->end));
     return true;
 }
 

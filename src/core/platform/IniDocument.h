@@ -36,6 +36,10 @@ public:
 
     void Set(std::wstring_view section, std::wstring_view key, std::wstring_view value);
 
+    // Makes `entries` the keys of the first section of that name, where it stands; appends the
+    // section when there is none.
+    void ReplaceEntries(std::wstring_view section, const std::vector<IniEntry>& entries);
+
     // Removes the first section of that name; false when there was none.
     bool DeleteSection(std::wstring_view section);
 

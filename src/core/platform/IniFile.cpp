@@ -54,4 +54,16 @@ std::wstring StorableIniValue(std::wstring_view value) {
     return stored;
 }
 
+std::optional<std::vector<IniEntry>> StorableIniEntries(std::wstring_view section,
+                                                        const std::vector<IniEntry>& entries) {
+    if (!IsStorableIniSection(section)) return std::nullopt;
+    std::vector<IniEntry> stored;
+    stored.reserve(entries.size());
+    for (const IniEntry& entry : entries) {
+        if (!IsStorableIniKey(entry.key)) return std::nullopt;
+        stored.push_back({std::wstring(TrimIniSpace(entry.key)), StorableIniValue(entry.value)});
+    }
+    return stored;
+}
+
 }  // namespace ravix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,12 @@ public:
     virtual bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                              const std::wstring& value) = 0;
 
+    // Makes `entries` the section's keys, in order, where the section stands in the file; a missing
+    // section is appended (and the file created). Nothing is written, and false given, when a name
+    // cannot be stored. Values are made storable as WriteString makes them.
+    virtual bool ReplaceSection(const std::wstring& path, const std::wstring& section,
+                                const std::vector<IniEntry>& entries) = 0;
+
     // Removes the section with all its keys. Deleting a section that is not there succeeds and
     // leaves the file (or its absence) untouched.
     virtual bool DeleteSection(const std::wstring& path, const std::wstring& section) = 0;
@@ -81,5 +88,10 @@ std::wstring FindIniValue(const std::vector<IniEntry>& entries, std::wstring_vie
 // A value as the file format can hold it: line breaks would start new lines that could pass for
 // keys or sections of their own, so they become spaces.
 std::wstring StorableIniValue(std::wstring_view value);
+
+// A whole section's keys as the file format can hold them (values as StorableIniValue makes them);
+// nothing when the section's name or one of the keys cannot be stored.
+std::optional<std::vector<IniEntry>> StorableIniEntries(std::wstring_view section,
+                                                        const std::vector<IniEntry>& entries);
 
 }  // namespace ravix

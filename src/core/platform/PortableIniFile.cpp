@@ -99,6 +99,16 @@ bool PortableIniFile::WriteString(const std::wstring& path, const std::wstring& 
     return Succeeded(StoreDocument(path, *document));
 }
 
+bool PortableIniFile::ReplaceSection(const std::wstring& path, const std::wstring& section,
+                                     const std::vector<IniEntry>& entries) {
+    const auto stored = StorableIniEntries(section, entries);
+    if (!stored) return false;
+    auto document = LoadDocument(path);
+    if (!document) return Succeeded(kAccessDenied);
+    document->ReplaceEntries(section, *stored);
+    return Succeeded(StoreDocument(path, *document));
+}
+
 bool PortableIniFile::DeleteSection(const std::wstring& path, const std::wstring& section) {
     auto document = LoadDocument(path);
     if (!document) return Succeeded(kAccessDenied);

@@ -31,6 +31,15 @@ inline constexpr UINT ID_TRAY_EXIT = 1028;
 inline constexpr UINT kFirstButtonListId = 35;
 inline constexpr UINT kLastButtonListId = 48;
 
+// The macro manager: the recorder's message (wParam 0 key pressed, 1 released, 5 stopped, 6 Ctrl+Break,
+// 7 save the open macro) and its controls; the macro assignment dialog's name box and list.
+inline constexpr UINT WM_MACRO_RECORDER = 0x0926;
+inline constexpr UINT kRepeatCountFieldId = 149;
+inline constexpr UINT kMacroListId = 151;
+inline constexpr UINT kKeyListId = 152;
+inline constexpr UINT kMacroNameBoxId = 592;
+inline constexpr UINT kMacroChoiceListId = 593;
+
 // With --simulate only: WM_COPYDATA with this dwData carries an ASCII command for the simulated
 // mouse ("plug", "unplug", "dpi", "macro N"), and the notification-area menu has these items.
 inline constexpr ULONG_PTR kSimulationCommandData = 0x52415658;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "core/device/DeviceLink.h"
+#include "core/macros/MacroManagerRules.h"
 #include "core/store/DeviceImage.h"
 #include "core/store/ProfileSettings.h"
 #include "win/store/StoreState.h"
@@ -16,7 +17,8 @@ struct ProgramState {
     HWND eventWindow = nullptr;  // receives WM_DEVICE_EVENT
     DeviceImage deviceImage{};
     ProfileSettings profileSettings{};
-    StoreState store;  // the applied copy, the profile files, the preferences, Save and Reset
+    StoreState store;                 // the applied copy, the profile files, the preferences, Save and Reset
+    MacroManagerMemory macroManager;  // the recorder and the manager's tick boxes
 };
 
 }  // namespace ravix::win

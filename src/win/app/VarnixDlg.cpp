@@ -54,15 +54,16 @@ CVarnixDlg::CVarnixDlg(ProgramState& state, ProgramPorts& ports)
                   m_pages.Place(Layout());
                   m_pageContext.Redraw();
               }),
-      m_pageContext{nullptr,       m_window,       state.profileSettings, state.store.text,
-                    m_look.Look(), ports.notifier, ports.ini,            ports.executablePath},
+      m_pageContext{nullptr,        m_window,  state.profileSettings, state.store.text, m_look.Look(),
+                    ports.notifier, ports.ini, ports.executablePath,  state.store.files.libraryPath,
+                    state.store.skinTextColour},
       m_pages(m_pageContext),
       m_help(*this, ports) {
     m_hIcon = LoadIconW(CWinApp::Instance(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_handlers.push_back(&m_look);
     m_pages.AppendHandlers(m_handlers);
-    m_handlers.insert(m_handlers.end(),
-                      {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover, &m_thumb, &m_help});
+    m_handlers.insert(m_handlers.end(), {&m_deviceChanges, &m_store, &m_simulation, &m_noticeBoard, &m_hover,
+                                         &m_thumb, &m_help});
 }
 
 bool CVarnixDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -3,6 +3,7 @@
 #include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
 #include "win/app/VarnixDlg.h"
+#include "win/dialogs/MacroProgramDialog.h"
 #include "win/editor/MainWindowPainter.h"
 #include "win/skin/SkinBitmaps.h"
 
@@ -31,8 +32,8 @@ void CVarnixDlg::PaintClient(HDC dc) {
     XCMemDC surface(dc, &client);
     const MainWindowLayout layout = Layout();
     const COLORREF captionColour = static_cast<COLORREF>(ColourRefOf(m_state.store.skinTextColour));
-    const MainWindowPicture picture{
-        m_look.Look(), m_look.Background(), m_window, layout, m_hover.Current(), captionColour, m_pages};
+    const MainWindowPicture picture{m_look.Look(),     m_look.Background(), m_window, layout,
+                                    m_hover.Current(), captionColour,       m_pages};
     PaintMainWindow(surface, picture);
 }
 
@@ -84,6 +85,13 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
                                                 m_state.store.skinTextColour, m_ports.notifier});
             m_window.helpWindowOpen = m_help.IsOpen();
             return;
+        case PressKind::OpenMacroManager:
+            if (const auto image = RunMacroManager(
+                    this, {m_look.Look().skinFolder, m_look.Look().language, m_state.store.skinTextColour,
+                           m_ports.ini, m_ports.notifier, m_state.store.files.libraryPath,
+                           m_state.profileSettings, m_state.macroManager}))
+                StoreMacroImage(m_state.profileSettings, *image);
+            return;
         case PressKind::OpenProfileManager:
             m_profileManager.Open({m_look.Look().skinFolder, m_look.Look().language, m_state.store.skinTextColour,
                                    {m_ports.executablePath, m_ports.ini, m_ports.binaryFiles, m_ports.notifier}});
@@ -95,7 +103,7 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
             PostMessageW(m_hWnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
             return;
         default:
-            // The macro manager answers once it is built.
+            // Nothing else is pressed here.
             return;
     }
     // The stacking moves the bodies whenever a section opens or closes.

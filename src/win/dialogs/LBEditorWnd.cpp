@@ -2,19 +2,13 @@
 
 #include <vector>
 
+#include "win/dialogs/DialogDrawing.h"
+
 namespace ravix::win {
 namespace {
 
 // The editor is the list box's only child with this id.
 constexpr UINT kEditorId = 1;
-
-std::wstring EntryText(HWND listBox, int index) {
-    const LRESULT length = SendMessageW(listBox, LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return {};
-    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(listBox, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
-}
 
 std::wstring WindowText(HWND window) {
     std::vector<wchar_t> text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -31,7 +25,7 @@ CLBEditorWnd* CLBEditorWnd::Begin(HWND listBox, int index, CommitHandler onCommi
     if (SendMessageW(listBox, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == LB_ERR)
         return nullptr;
     InflateRect(&item, 1, 1);
-    const std::wstring text = EntryText(listBox, index);
+    const std::wstring text = ListEntryText(listBox, index);
     const HWND edit = CreateWindowExW(
         0, L"EDIT", text.c_str(), WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, item.left, item.top,
         item.right - item.left, item.bottom - item.top, listBox,
@@ -69,8 +63,11 @@ void CLBEditorWnd::End(bool commit) {
     const CommitHandler handler = std::move(m_onCommit);
     if (commit && handler) handler(m_index, WindowText(self));
     // Keys and presses still queued for the editor would otherwise reach whatever has the focus next.
+    // (Only input: a paint request stays queued until the window is drawn, so it would never go.)
     MSG pending;
-    while (PeekMessageW(&pending, self, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&pending, self, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
+    }
+    while (PeekMessageW(&pending, self, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
     }
     DestroyWindow(self);  // deletes this editor
 }

@@ -3,11 +3,13 @@
 #include <array>
 
 #include "core/editor/ButtonBoxes.h"
+#include "core/macros/MacroLibrary.h"
 #include "core/skin/SkinPaths.h"
 #include "core/keys/KeyNames.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/ComboDialog.h"
 #include "win/dialogs/SingleDialog.h"
+#include "win/dialogs/MacroDialog.h"
 #include "win/editor/MainWindowPainter.h"
 #include "win/keys/WinKeyboardLayout.h"
 
@@ -175,6 +177,8 @@ LRESULT ButtonAssignmentPage::OnListChoice(WPARAM, LPARAM lParam) {
     if (selected == LB_ERR) return 0;
     const int button = *open;
     const int position = static_cast<int>(selected);
+    if (list == m_mainList && MainEntryEffectOf(position) == MainEntryEffect::OpensMacroDialog)
+        return AssignMacro(button);
     const TextCatalogue& texts = m_context.look.texts;
     ProfileSettings& settings = m_context.settings;
     const std::optional<std::wstring> label =
@@ -186,6 +190,26 @@ LRESULT ButtonAssignmentPage::OnListChoice(WPARAM, LPARAM lParam) {
     if (!label) return 0;
     m_context.text.labels[static_cast<std::size_t>(button - 1)] = *label;
     CloseTransient();
+    m_context.Redraw();
+    return 0;
+}
+
+// "Macro Key": the assignment dialog chooses the macro and its repeat mode; Cancel changes nothing.
+LRESULT ButtonAssignmentPage::AssignMacro(int button) {
+    CloseTransient();
+    // The closed lists' place is drawn again before the dialog covers the window.
+    m_context.Redraw();
+    UpdateWindow(m_context.window);
+    const WindowLook& look = m_context.look;
+    const auto choice =
+        RunMacroAssignment(CWnd::FromHandle(m_context.window),
+                           {look.skinFolder, look.language, m_context.textColour, m_context.notifier,
+                            ListMacros(m_context.ini, m_context.macroLibraryPath)});
+    if (choice) {
+        if (const auto label = AssignMacroKey(m_context.settings, button, choice->macroIndex,
+                                              choice->loopMode, choice->macroName, look.texts))
+            m_context.text.labels[static_cast<std::size_t>(button - 1)] = *label;
+    }
     m_context.Redraw();
     return 0;
 }

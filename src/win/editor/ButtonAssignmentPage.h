@@ -34,6 +34,7 @@ private:
     void CloseSubList();
     void HoverList(HWND list, POINT point);
     LRESULT OnListChoice(WPARAM, LPARAM);
+    LRESULT AssignMacro(int button);
     std::optional<std::wstring> CaptureKeys(int button, MainEntryEffect dialog);
 
     PageContext& m_context;

@@ -44,8 +44,10 @@ struct PageContext {
     ProfileText& text;  // the button labels beside the settings
     const WindowLook& look;
     Notifier& notifier;
-    const IniFile& ini;  // the skin's description files the pages' dialogs read
-    const std::wstring& executablePath;  // the key capture dialogs' keyboard hook is beside it
+    const IniFile& ini;                    // the skin's description files the pages' dialogs read
+    const std::wstring& executablePath;    // the key capture dialogs' keyboard hook is beside it
+    const std::wstring& macroLibraryPath;  // the macros a button can be given
+    const SkinTextColour& textColour;      // the skin's caption colour, for the pages' dialogs
 
     // Repaints the window with its children: its picture covers the pages' controls.
     void Redraw() const { RedrawWithChildren(window); }

@@ -162,6 +162,22 @@ bool WinIniFile::WriteString(const std::wstring& path, const std::wstring& secti
     }));
 }
 
+bool WinIniFile::ReplaceSection(const std::wstring& path, const std::wstring& section,
+                                const std::vector<IniEntry>& entries) {
+    const auto stored = StorableIniEntries(section, entries);
+    if (!stored) return false;
+    // The system takes the keys as one list of terminated "key=value" lines ending with an empty one.
+    std::wstring lines, text = section;
+    for (const IniEntry& entry : *stored) {
+        lines += entry.key + L"=" + entry.value + L'\0';
+        text += entry.key + entry.value;
+    }
+    lines += L'\0';
+    return Succeeded(ChangeThroughCopy(path, text, m_failures, [&](const wchar_t* copy) {
+        return WritePrivateProfileSectionW(section.c_str(), lines.c_str(), copy);
+    }));
+}
+
 bool WinIniFile::DeleteSection(const std::wstring& path, const std::wstring& section) {
     const std::vector<std::wstring> names = SectionNames(path);
     const bool present = std::any_of(names.begin(), names.end(),

@@ -23,6 +23,8 @@ public:
     std::vector<IniEntry> ReadSection(const std::wstring& path, const std::wstring& section) const override;
     bool WriteString(const std::wstring& path, const std::wstring& section, const std::wstring& key,
                      const std::wstring& value) override;
+    bool ReplaceSection(const std::wstring& path, const std::wstring& section,
+                        const std::vector<IniEntry>& entries) override;
     bool DeleteSection(const std::wstring& path, const std::wstring& section) override;
     int LastWriteError() const override { return m_lastWriteError; }
 

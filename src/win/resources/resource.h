@@ -16,3 +16,13 @@
 #define IDD_SINGLE_KEY 701
 #define IDD_COMBO_KEY 706
 #define IDD_CONFIG_DIALOG 720
+
+// The macro manager and the macro assignment dialog, and the manager's key list menu.
+#define IDD_MACRO_PROGRAM 716
+#define IDD_MACRO_KEY 714
+#define IDR_MACRO_LIST_MENU 180
+#define ID_MACRO_DELETE_LINE 32772
+#define ID_MACRO_INSERT_LEFT 32784
+#define ID_MACRO_INSERT_MIDDLE 32785
+#define ID_MACRO_INSERT_RIGHT 32786
+#define ID_MACRO_INSERT_DELAY 32794

@@ -28,6 +28,10 @@ public:
         ADD_FAILURE() << "the settings keys are never written";
         return false;
     }
+    bool ReplaceSection(const std::wstring&, const std::wstring&, const std::vector<IniEntry>&) override {
+        ADD_FAILURE() << "the settings keys are never written";
+        return false;
+    }
     bool DeleteSection(const std::wstring&, const std::wstring&) override { return false; }
 };
 

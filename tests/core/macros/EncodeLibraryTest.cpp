@@ -46,16 +46,18 @@ TEST_F(EncodeLibraryFile, NothingToEncodeGivesZeros) {
     EXPECT_NE(EncodeLibrary(library(), 2).image, MacroImage{});
 }
 
-TEST_F(EncodeLibraryFile, SavingTheFirstMacroMovesItToTheLastSlot) {
+// A button plays a macro by its slot: saving or renaming a macro must not move it to another.
+TEST_F(EncodeLibraryFile, SavingOrRenamingTheFirstMacroKeepsItInTheFirstSlot) {
     for (const wchar_t* name : {L"One", L"Two", L"Three"}) {
         ASSERT_TRUE(library().WriteRepeatCount(name, 1));
         ASSERT_TRUE(library().Save({name, 1, 0, L"1", {L"A   Dn"}}));
     }
     ASSERT_TRUE(library().Save({L"One", 1, 0, L"1", {L"B   Dn"}}));
+    ASSERT_TRUE(library().Rename(L"One", L"First"));
     const MacroEncoding encoding = EncodeLibrary(library(), 3);
-    EXPECT_EQ(encoding.image.slots[0].events[1], 0x04);
+    EXPECT_EQ(encoding.image.slots[0].events[1], 0x05);
     EXPECT_EQ(encoding.image.slots[1].events[1], 0x04);
-    EXPECT_EQ(encoding.image.slots[2].events[1], 0x05);
+    EXPECT_EQ(encoding.image.slots[2].events[1], 0x04);
 }
 
 TEST_F(EncodeLibraryFile, OnlyTheFirstTwelveOfFourteenMacrosAreEncoded) {

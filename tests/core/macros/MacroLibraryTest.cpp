@@ -45,14 +45,14 @@ TEST_F(MacroLibraryFile, TheRepeatCountOfAnExistingMacroChangesInPlace) {
     EXPECT_EQ(library().Load(L"One").macroLoopTimes, L"300");
 }
 
-TEST_F(MacroLibraryFile, SavingWritesTheKeysInOrderAndMovesTheMacroToTheEnd) {
+TEST_F(MacroLibraryFile, SavingWritesTheKeysInOrderWhereTheMacroStands) {
     WriteThree();
     ASSERT_TRUE(library().Save(Macro(L"One", {L"A   Dn", L"120 ms", L"A   Up"})));
-    EXPECT_EQ(library().List(), (Names{L"Two", L"Three", L"One"}));
+    EXPECT_EQ(library().List(), (Names{L"One", L"Two", L"Three"}));
     const std::wstring text = LibraryText();
     const std::size_t section = text.find(L"[One]");
     ASSERT_NE(section, std::wstring::npos);
-    EXPECT_EQ(text.substr(section),
+    EXPECT_EQ(text.substr(section, text.find(L"[Two]") - section),
               L"[One]\r\nDelayTimeSelStatus=1\r\nLoopTimeSelStatus=1\r\nMacroLoopTimes=2\r\nItemCount=3\r\n"
               L"Item0=A   Dn\r\nItem1=120 ms\r\nItem2=A   Up\r\n");
     const StoredMacro loaded = library().Load(L"One");
@@ -60,11 +60,14 @@ TEST_F(MacroLibraryFile, SavingWritesTheKeysInOrderAndMovesTheMacroToTheEnd) {
     EXPECT_EQ(loaded.macroLoopTimes, L"2");
 }
 
-TEST_F(MacroLibraryFile, SavingNoLinesKeepsTheStoredOnes) {
+// A macro whose last line was deleted is stored empty, so that the line does not come back.
+TEST_F(MacroLibraryFile, SavingAnEmptiedMacroStoresNoLines) {
     ASSERT_TRUE(m_ini.WriteString(m_path, L"One", L"MacroLoopTimes", L"1"));
-    ASSERT_TRUE(library().Save(Macro(L"One", {L"A   Dn"})));
-    EXPECT_FALSE(library().Save(Macro(L"One", {})));
-    EXPECT_EQ(library().Load(L"One").items, Names{L"A   Dn"});
+    ASSERT_TRUE(library().Save(Macro(L"One", {L"A   Dn", L"A   Up"})));
+    ASSERT_TRUE(library().Save(Macro(L"One", {})));
+    EXPECT_TRUE(library().Load(L"One").items.empty());
+    EXPECT_EQ(m_ini.ReadString(m_path, L"One", L"ItemCount"), L"0");
+    EXPECT_EQ(m_ini.ReadString(m_path, L"One", L"Item0"), L"");
 }
 
 TEST_F(MacroLibraryFile, ANameTheFileCannotHoldLosesNothing) {
@@ -81,9 +84,21 @@ TEST_F(MacroLibraryFile, DeleteAndRename) {
     ASSERT_TRUE(library().Save(Macro(L"Two", {L"B   Dn", L"B   Up"})));
     ASSERT_TRUE(library().Delete(L"One"));
     ASSERT_TRUE(library().Rename(L"Two", L"Fast-9"));
-    EXPECT_EQ(library().List(), (Names{L"Three", L"Fast-9"}));
+    EXPECT_EQ(library().List(), (Names{L"Fast-9", L"Three"}));
     EXPECT_EQ(library().Load(L"Fast-9").items, (Names{L"B   Dn", L"B   Up"}));
     EXPECT_EQ(library().Load(L"Fast-9").macroLoopTimes, L"2");
+}
+
+// A rename keeps every macro at its number with all it holds, and never takes another's name.
+TEST_F(MacroLibraryFile, RenamingKeepsThePositionsAndRefusesATakenName) {
+    WriteThree();
+    ASSERT_TRUE(library().Save(Macro(L"Three", {L"C   Dn"})));
+    EXPECT_FALSE(library().Rename(L"One", L"two"));
+    ASSERT_TRUE(library().Rename(L"One", L"Uno"));
+    ASSERT_TRUE(library().Rename(L"Uno", L"UNO"));
+    EXPECT_EQ(library().List(), (Names{L"UNO", L"Two", L"Three"}));
+    EXPECT_EQ(library().Load(L"Three").items, Names{L"C   Dn"});
+    EXPECT_EQ(library().Load(L"Three").macroLoopTimes, L"2");
 }
 
 TEST_F(MacroLibraryFile, OnlyNamesEndingWithinTheScanWindowAreListed) {

@@ -129,16 +129,15 @@ TEST(NormaliseRepeatCount, OutOfRangeBecomesOne) {
     }
 }
 
-TEST(OpenMacroToSave, WritesTheOptionsAndLinesButNeverAnEmptyList) {
+TEST(OpenMacroToSave, WritesTheOptionsAndLinesEvenAnEmptyList) {
     const Lines lines{L"A   Dn", L"A   Up"};
-    const auto saved = OpenMacroToSave(L"Jump", true, false, L"7", lines);
-    ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(saved->name, L"Jump");
-    EXPECT_EQ(saved->delayTimeSelStatus, 1);
-    EXPECT_EQ(saved->loopTimeSelStatus, 0);
-    EXPECT_EQ(saved->macroLoopTimes, L"7");
-    EXPECT_EQ(saved->items, lines);
-    EXPECT_EQ(OpenMacroToSave(L"Jump", true, true, L"7", Lines{}), std::nullopt);
+    const StoredMacro saved = OpenMacroToSave(L"Jump", true, false, L"7", lines);
+    EXPECT_EQ(saved.name, L"Jump");
+    EXPECT_EQ(saved.delayTimeSelStatus, 1);
+    EXPECT_EQ(saved.loopTimeSelStatus, 0);
+    EXPECT_EQ(saved.macroLoopTimes, L"7");
+    EXPECT_EQ(saved.items, lines);
+    EXPECT_TRUE(OpenMacroToSave(L"Jump", true, true, L"7", Lines{}).items.empty());
 }
 
 }  // namespace

@@ -126,6 +126,16 @@ TEST_F(LBEditorWndTest, AHandlerThatTakesTheFocusCommitsOnce) {
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 2);
 }
 
+// An editor not yet drawn has a paint request queued, which only drawing removes: ending must not
+// wait for it to go.
+TEST_F(LBEditorWndTest, EndsWithItsPaintStillQueued) {
+    ASSERT_NE(Begin(0), nullptr);
+    InvalidateRect(Editor(), nullptr, TRUE);
+    SendMessageW(Editor(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(commits.size(), 1u);
+}
+
 // The list going away with an edit open (its dialog closed) commits nothing.
 TEST_F(LBEditorWndTest, DestroyingTheListCommitsNothing) {
     ASSERT_NE(Begin(1), nullptr);
