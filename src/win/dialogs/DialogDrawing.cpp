@@ -22,13 +22,6 @@ void DrawWrappedCaption(HDC dc, const std::wstring& text, const PixelRect& rect)
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_WORDBREAK | DT_NOPREFIX);
 }
 
-void PaintWith(HWND window, const std::function<void(HDC)>& draw) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window, &paint);
-    draw(dc);
-    EndPaint(window, &paint);
-}
-
 void TrackHover(HWND window) {
     TRACKMOUSEEVENT track{sizeof(track), TME_HOVER | TME_LEAVE, window, 10};
     TrackMouseEvent(&track);

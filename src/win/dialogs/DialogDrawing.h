@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "core/dialogs/ColourControls.h"
@@ -18,9 +17,6 @@ void DrawCaption(HDC dc, const std::wstring& text, const PixelRect& rect, UINT a
 
 // A caption wrapped at word breaks and centred vertically in its rectangle.
 void DrawWrappedCaption(HDC dc, const std::wstring& text, const PixelRect& rect);
-
-// Answers WM_PAINT by drawing the whole client area with `draw`.
-void PaintWith(HWND window, const std::function<void(HDC)>& draw);
 
 // Lets the pointer's resting on a window be reported (WM_MOUSEHOVER after 10 ms), and its leaving.
 void TrackHover(HWND window);

@@ -168,7 +168,7 @@ bool CMacroDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 LRESULT CMacroDialog::OnPaint(WPARAM, LPARAM) {
-    PaintWith(m_hWnd, [this](HDC dc) { Draw(dc); });
+    Draw(PaintDc(m_hWnd).Get());
     return 0;
 }
 

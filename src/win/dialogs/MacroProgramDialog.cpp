@@ -262,7 +262,7 @@ bool CMacroProgramDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
 }
 
 LRESULT CMacroProgramDialog::OnPaint(WPARAM, LPARAM) {
-    PaintWith(m_hWnd, [this](HDC dc) { Draw(dc); });
+    Draw(PaintDc(m_hWnd).Get());
     return 0;
 }
 
