@@ -11,9 +11,7 @@
 namespace ravix::e2e {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kStartTimeout = 15000;
-constexpr UINT kTrayExit = 1028;
 
 // A fresh file in the temporary folder, removed again at the end of the test.
 class TraceFile {

@@ -25,11 +25,9 @@
 namespace ravix::e2e {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kTimeout = 15000;
 // A start copes with a machine busy with other builds.
 constexpr DWORD kStartTimeout = 30000;
-constexpr UINT kTrayExit = 1028;
 constexpr std::uintmax_t kConfigFileBytes = 1757;
 // Inside the Save button of the main window.
 constexpr int kSaveX = 924, kSaveY = 605;

@@ -13,9 +13,7 @@
 namespace ravix::e2e {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kTimeout = 15000;
-constexpr UINT kTrayExit = 1028;
 // The uninstaller's Uninstall and Close button, in every page of its window.
 constexpr int kNextButton = 1;
 

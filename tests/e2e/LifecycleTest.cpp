@@ -8,9 +8,7 @@
 namespace ravix::e2e {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kStartTimeout = 15000;
-constexpr UINT kTrayExit = 1028;
 
 class Lifecycle : public ::testing::Test {
 protected:

@@ -12,10 +12,8 @@
 namespace ravix::e2e {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
 constexpr DWORD kTimeout = 15000;
 constexpr UINT kTrayIconMessage = 0x401;
-constexpr UINT kTrayExit = 1028;
 
 class TempFile {
 public:

@@ -9,6 +9,10 @@
 
 namespace ravix::e2e {
 
+// What the program shows the outside: its main window's class and the tray menu's Exit command.
+inline constexpr wchar_t kWindowClass[] = L"RK204-VelmarGMClass";
+inline constexpr UINT kTrayExit = 1028;
+
 // The dist folder, given to the test executable as its first argument.
 std::wstring& DistFolder();
 

@@ -204,12 +204,11 @@ void CConfigDialog::Draw(HDC target) {
     DrawPng(dc, SkinImagePath(m_setup.skinFolder, L"/button-close-normal.png"), kProfileClosePicture.x, kProfileClosePicture.y);
     DrawPng(dc, SkinImagePath(m_setup.skinFolder, L"/Config/New-Config.png"), kNewProfilePicture.x, kNewProfilePicture.y);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(m_setup.textColour.red, m_setup.textColour.green, m_setup.textColour.blue));
-    HGDIOBJ oldFont = SelectObject(dc, m_captionFont.Get());
+    SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
+    const SelectedObject captionFont(dc, m_captionFont.Get());
     RECT title = ToRect(kProfileTitleRect), add = ToRect(kNewProfileTextRect);
     DrawTextW(dc, m_captions.title.c_str(), -1, &title, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     DrawTextW(dc, m_captions.newButton.c_str(), -1, &add, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
 }
 
 bool CConfigDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

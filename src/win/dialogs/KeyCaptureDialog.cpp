@@ -112,13 +112,12 @@ void CKeyCaptureDialog::Draw(HDC target) {
     }
     DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(m_setup.textColour.red, m_setup.textColour.green, m_setup.textColour.blue));
-    HGDIOBJ oldFont = SelectObject(dc, m_font.Get());
+    SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
+    const SelectedObject captionFont(dc, m_font.Get());
     DrawButton(dc, KeyDialogRegion::Close, L"");
     DrawButton(dc, KeyDialogRegion::Ok, m_ok);
     DrawButton(dc, KeyDialogRegion::Cancel, m_cancel);
     DrawCaptions(dc);
-    SelectObject(dc, oldFont);
 }
 
 void CKeyCaptureDialog::Light(KeyDialogRegion button) {

@@ -124,7 +124,7 @@ void CMacroDialog::Draw(HDC target) {
     DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
-    const HGDIOBJ oldFont = SelectObject(dc, m_font.Get());
+    const SelectedObject captionFont(dc, m_font.Get());
     DrawCaption(dc, m_captions.prompt, MacroAssignmentRect(Region::Prompt), DT_CENTER | DT_VCENTER);
     for (std::size_t mode = 0; mode < 3; ++mode) {
         const PixelRect box = MacroAssignmentRect(kModeBoxes[mode]);
@@ -138,7 +138,6 @@ void CMacroDialog::Draw(HDC target) {
     DrawButton(dc, Region::Ok, m_captions.ok);
     DrawButton(dc, Region::Cancel, m_captions.cancel);
     DrawButton(dc, Region::Close, L"");
-    SelectObject(dc, oldFont);
 }
 
 // Hovering the open list selects the entry under the pointer.

@@ -134,7 +134,7 @@ void CMacroProgramDialog::Draw(HDC target) {
     DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
-    const HGDIOBJ oldFont = SelectObject(dc, m_font.Get());
+    const SelectedObject captionFont(dc, m_font.Get());
     const auto& c = m_captions;
     DrawCaption(dc, c.title, MacroManagerRect(Region::Title), DT_LEFT | DT_VCENTER);
     DrawCaption(dc, c.selectMacroHeading, MacroManagerRect(Region::SelectHeading), DT_CENTER | DT_VCENTER);
@@ -158,7 +158,6 @@ void CMacroProgramDialog::Draw(HDC target) {
     DrawButton(dc, Region::Ok, c.ok);
     DrawButton(dc, Region::Cancel, c.cancel);
     DrawButton(dc, Region::Close, L"");
-    SelectObject(dc, oldFont);
 }
 
 void CMacroProgramDialog::Press(PixelPoint point) {
