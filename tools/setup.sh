@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ python3
           g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 g++-mingw-w64-i686-posix
           wine wine64 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei googletest
-          libcairo2-dev pkg-config fonts-dejavu-core zip libudev-dev nsis clang)
+          libcairo2-dev pkg-config fonts-dejavu-core zip libudev-dev nsis clang libstb-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

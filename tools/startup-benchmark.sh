@@ -9,7 +9,11 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j2 --target dist_zip minimal_window startup_benchmark >/dev/null
+# The program writes its profiles beside itself: it runs on a copy, so that dist/ stays as packed.
+install=build/windows/benchmark-install
+rm -rf "$install"
+cp -r build/windows/dist "$install"
 source tools/wine-env.sh
 trap ravix_wine_cleanup EXIT
-wine build/windows/startup_benchmark.exe "Z:$(echo "$PWD/build/windows/dist" | tr / '\\')" \
+wine build/windows/startup_benchmark.exe "Z:$(echo "$PWD/$install" | tr / '\\')" \
     "Z:$(echo "$PWD/build/windows/minimal_window.exe" | tr / '\\')" "${1:-5}" ${2:+"$2"}

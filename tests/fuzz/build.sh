@@ -9,11 +9,11 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$root/build/fuzz
 mkdir -p "$out/obj"
 flags=(-std=c++20 -O1 -g -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
-       -I"$root/src" -I"$root/tests/fuzz")
+       -I"$root/src" -I"$root/tests/fuzz" -isystem /usr/include/stb)
 compiler=(${CMAKE_CXX_COMPILER_LAUNCHER:-} clang++)
 targets=(encode_library_fuzz:EncodeLibraryFuzz ini_document_fuzz:IniDocumentFuzz
          profile_file_fuzz:ProfileFileFuzz report_descriptor_fuzz:ReportDescriptorFuzz
-         colour_select_skin_fuzz:ColourSelectSkinFuzz)
+         colour_select_skin_fuzz:ColourSelectSkinFuzz png_picture_fuzz:PngPictureFuzz)
 
 # The core is compiled once, two files at a time; then each target is one link.
 objects=()

@@ -3,15 +3,18 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <optional>
+#include <span>
 #include <vector>
 
+#include "core/skin/PngPicture.h"
 #include "core/skin/RegionRuns.h"
 
 namespace ravix::win {
 
 void CGdiPlusBitmapResource::Release() {
     m_bitmap.reset();
-    m_block.Reset();
+    m_picture = {};
 }
 
 bool CGdiPlusBitmapResource::Load(UINT id, const wchar_t* type, HMODULE module) {
@@ -21,20 +24,14 @@ bool CGdiPlusBitmapResource::Load(UINT id, const wchar_t* type, HMODULE module) 
     if (!resource) return false;
     const DWORD size = SizeofResource(module, resource);
     HGLOBAL loaded = size ? LoadResource(module, resource) : nullptr;
-    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    const auto* bytes = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
     if (!bytes) return false;
-    // GDI+ reads the picture from the block for as long as the picture lives: a copy of our own.
-    m_block.Reset(GlobalAlloc(GMEM_MOVEABLE, size));
-    bool copied = false;
-    if (const LockedGlobal target(m_block.Get()); target.Data()) {
-        CopyMemory(target.Data(), bytes, size);
-        copied = true;
-    }
-    ComPtr<IStream> stream;
-    if (copied && CreateStreamOnHGlobal(m_block.Get(), FALSE, stream.Receive()) == S_OK) {
-        m_bitmap.reset(Gdiplus::Bitmap::FromStream(stream.Get()));
-        if (m_bitmap && m_bitmap->GetLastStatus() == Gdiplus::Ok) return true;
-    }
+    std::optional<PngPicture> picture = DecodePng(std::span(bytes, size));
+    if (!picture) return false;
+    m_picture = std::move(*picture);
+    m_bitmap = std::make_unique<Gdiplus::Bitmap>(m_picture.width, m_picture.height, m_picture.width * 4,
+                                                 PixelFormat32bppARGB, m_picture.pixels.get());
+    if (m_bitmap->GetLastStatus() == Gdiplus::Ok) return true;
     Release();
     return false;
 }

@@ -8,12 +8,14 @@
 #include <optional>
 #include <string>
 
+#include "core/skin/PngPicture.h"
 #include "win/platform/UniqueResources.h"
 
 namespace ravix::win {
 
-// A PNG picture of the program's own resources, decoded with GDI+. The memory block the picture
-// is read from lives as long as the picture.
+// A PNG picture of the program's own resources, decoded by the skin's PNG reader and held as a
+// GDI+ picture for drawing with colour matrices. The picture draws straight from the decoded
+// pixels, which live as long as it does.
 class CGdiPlusBitmapResource {
 public:
     CGdiPlusBitmapResource() = default;
@@ -25,7 +27,7 @@ public:
 
 private:
     void Release();
-    UniqueGlobal m_block;                      // declared first: it outlives the picture read from it
+    PngPicture m_picture;  // declared first: it outlives the GDI+ picture drawn from it
     std::unique_ptr<Gdiplus::Bitmap> m_bitmap;
 };
 

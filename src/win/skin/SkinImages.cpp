@@ -1,13 +1,11 @@
 #include "win/skin/SkinImages.h"
 
-#include <gdiplus.h>
-
 #include <cstring>
 #include <map>
 #include <optional>
-#include <span>
 
 #include "core/skin/Pixels.h"
+#include "core/skin/PngPicture.h"
 #include "core/skin/SkinPaths.h"
 #include "win/platform/ExecutablePath.h"
 #include "win/platform/WinNotifier.h"
@@ -16,40 +14,23 @@
 namespace ravix::win {
 namespace {
 
-// Decodes a file with GDI+ into a top-down 32-bit section; premultiplied when asked and the file
-// has alpha.
+// Decodes a file into a top-down 32-bit section; premultiplied when asked and the file has alpha.
 std::optional<DecodedImage> Decode(const std::wstring& path, bool premultiply) {
-    Gdiplus::Bitmap source(path.c_str());
-    if (source.GetLastStatus() != Gdiplus::Ok) return std::nullopt;
-    const int width = static_cast<int>(source.GetWidth()), height = static_cast<int>(source.GetHeight());
-    if (width <= 0 || height <= 0) return std::nullopt;
-    const bool alpha = Gdiplus::IsAlphaPixelFormat(source.GetPixelFormat());
-
+    std::optional<PngPicture> picture = ReadPngFile(path);
+    if (!picture) return std::nullopt;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biWidth = picture->width;
+    info.bmiHeader.biHeight = -picture->height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    DecodedImage decoded{UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)), width,
-                         height, alpha};
+    DecodedImage decoded{UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0)),
+                         picture->width, picture->height, picture->alpha};
     if (!decoded.bitmap) return std::nullopt;
-
-    Gdiplus::Rect rect(0, 0, width, height);
-    Gdiplus::BitmapData data{};
-    data.Width = static_cast<UINT>(width);
-    data.Height = static_cast<UINT>(height);
-    data.Stride = width * 4;
-    data.PixelFormat = PixelFormat32bppARGB;
-    data.Scan0 = bits;
-    if (source.LockBits(&rect, Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-                        PixelFormat32bppARGB, &data) != Gdiplus::Ok)
-        return std::nullopt;
-    source.UnlockBits(&data);
-    if (alpha && premultiply)
-        Premultiply(std::span(static_cast<std::uint8_t*>(bits), static_cast<std::size_t>(width) * height * 4));
+    if (decoded.alpha && premultiply) Premultiply(picture->Bgra());
+    std::memcpy(bits, picture->Bgra().data(), picture->Bgra().size());
     return decoded;
 }
 
@@ -101,9 +82,10 @@ bool LoadPng(HWND owner, HDC dc, const std::wstring& path, int x, int y) {
 }
 
 std::optional<SIZE> PngImageSize(const std::wstring& path) {
-    const DecodedImage* image = CachedPng(path);
-    if (!image) return std::nullopt;
-    return SIZE{image->width, image->height};
+    if (auto found = Cache().find(path); found != Cache().end()) return SIZE{found->second.width, found->second.height};
+    const std::optional<PngSize> size = ReadPngSize(path);
+    if (!size) return std::nullopt;
+    return SIZE{size->width, size->height};
 }
 
 HBITMAP LoadWindowBackground(HWND window, const std::wstring& path) {

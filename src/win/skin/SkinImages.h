@@ -35,7 +35,8 @@ bool LoadPng(Notifier& notifier, HDC dc, const std::wstring& path, int x, int y)
 
 inline constexpr wchar_t kLoadPngFailure[] = L"LoadPng---Load image failed.";
 
-// The width and height of a picture, none when it cannot be decoded.
+// The width and height of a picture, read from its header (a picture not drawn yet is not
+// decoded for it); none when the file is missing or its header is damaged.
 std::optional<SIZE> PngImageSize(const std::wstring& path);
 
 // Decodes a window's background picture into a bitmap of its own (the caller owns it) and gives

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/platform/PortableIniFile.h"
+#include "core/skin/PngPicture.h"
 #include "core/skin/SkinCatalogue.h"
 
 // The default skin drawn by tools/skin must hold every image the program can load, at the size its
@@ -30,22 +31,10 @@ std::optional<std::string> Head(const std::filesystem::path& path, std::size_t b
     return head;
 }
 
-std::uint32_t Big32(const std::string& s, std::size_t at) {
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i) v = (v << 8) | static_cast<unsigned char>(s[at + i]);
-    return v;
-}
-
 std::uint32_t Little32(const std::string& s, std::size_t at) {
     std::uint32_t v = 0;
     for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(s[at + i]);
     return v;
-}
-
-std::optional<Size> PngSize(const std::filesystem::path& path) {
-    const auto head = Head(path, 24);
-    if (!head || head->compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || head->compare(12, 4, "IHDR") != 0) return std::nullopt;
-    return Size{static_cast<int>(Big32(*head, 16)), static_cast<int>(Big32(*head, 20))};
 }
 
 std::optional<Size> BitmapSize(const std::filesystem::path& path) {
@@ -58,13 +47,14 @@ std::filesystem::path InSkin(const std::wstring& name) {
     return std::filesystem::path(kSkin.wstring() + name);
 }
 
-TEST(DefaultSkin, EveryImageOfTheCatalogueExistsAtItsSize) {
+TEST(DefaultSkin, EveryImageOfTheCatalogueDecodesAtItsSize) {
     const auto images = AllSkinImages();
     ASSERT_GT(images.size(), 200u);
     for (const SkinImageSize& image : images) {
-        const auto size = PngSize(InSkin(image.name));
-        ASSERT_TRUE(size) << std::string(image.name.begin(), image.name.end()) << " is missing or not a PNG";
-        EXPECT_EQ(*size, (Size{image.width, image.height})) << std::string(image.name.begin(), image.name.end());
+        const auto picture = ReadPngFile(InSkin(image.name).wstring());
+        ASSERT_TRUE(picture) << std::string(image.name.begin(), image.name.end()) << " is missing or not a PNG";
+        EXPECT_EQ((Size{picture->width, picture->height}), (Size{image.width, image.height}))
+            << std::string(image.name.begin(), image.name.end());
     }
 }
 
