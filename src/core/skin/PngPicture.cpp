@@ -1,7 +1,10 @@
 #include "core/skin/PngPicture.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 #include <utility>
 
 #include "core/platform/FileIo.h"
@@ -26,10 +29,52 @@ namespace {
 
 bool Fits(std::span<const std::uint8_t> file) { return !file.empty() && file.size() <= INT_MAX; }
 
+constexpr std::size_t kSignatureBytes = 8;
+constexpr std::size_t kChunkHeaderBytes = 8, kChunkFrameBytes = 12;  // length and type; and the CRC
+
+std::uint32_t Big32(const std::uint8_t* bytes) {
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) | bytes[3];
+}
+
+bool IsType(const std::uint8_t* chunk, const char* type) { return std::memcmp(chunk + 4, type, 4) == 0; }
+
+// The file as the decoder should see it, or none when a chunk before the end marker claims more
+// bytes than the file holds: the decoder would allocate what the chunk claims before finding the
+// bytes missing, so a small damaged file could make it ask for gigabytes. Empty image-data chunks
+// are allowed but carry nothing and are left out (the decoder would copy their nothing into a
+// block it has not allocated yet); a file without them is used as it is.
+std::optional<std::span<const std::uint8_t>> CheckedChunks(std::span<const std::uint8_t> file,
+                                                           std::vector<std::uint8_t>& copy) {
+    std::vector<std::pair<std::size_t, std::size_t>> kept;  // offset and length of each chunk kept
+    bool dropped = false;
+    std::size_t at = kSignatureBytes;
+    while (at + kChunkHeaderBytes <= file.size()) {
+        const std::size_t length = Big32(file.data() + at);
+        if (file.size() - at < kChunkFrameBytes || length > file.size() - at - kChunkFrameBytes) return std::nullopt;
+        const bool end = IsType(file.data() + at, "IEND");
+        if (length == 0 && IsType(file.data() + at, "IDAT"))
+            dropped = true;
+        else
+            kept.emplace_back(at, length + kChunkFrameBytes);
+        at += length + kChunkFrameBytes;
+        if (end) break;
+    }
+    if (!dropped) return file;
+    copy.assign(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(std::min(file.size(), kSignatureBytes)));
+    for (const auto& [offset, length] : kept)
+        copy.insert(copy.end(), file.begin() + static_cast<std::ptrdiff_t>(offset),
+                    file.begin() + static_cast<std::ptrdiff_t>(offset + length));
+    copy.insert(copy.end(), file.begin() + static_cast<std::ptrdiff_t>(at), file.end());
+    return std::span<const std::uint8_t>(copy);
+}
+
 }  // namespace
 
-std::optional<PngPicture> DecodePng(std::span<const std::uint8_t> file) {
-    if (!Fits(file)) return std::nullopt;
+std::optional<PngPicture> DecodePng(std::span<const std::uint8_t> original) {
+    std::vector<std::uint8_t> copy;
+    const std::optional<std::span<const std::uint8_t>> checked = CheckedChunks(original, copy);
+    if (!checked || !Fits(*checked)) return std::nullopt;
+    const std::span<const std::uint8_t> file = *checked;
     int width = 0, height = 0, channels = 0;
     PngPicture picture;
     picture.pixels.reset(

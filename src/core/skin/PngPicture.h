@@ -31,13 +31,14 @@ struct PngSize {
     bool operator==(const PngSize&) const = default;
 };
 
-// Skin pictures larger than this on a side, or files larger than this, are refused: a damaged or
-// hostile file must not make the program allocate without bound.
-inline constexpr int kMaxPngSide = 16384;
+// Skin pictures larger than this on a side (twice a large screen's width), or files larger than
+// this, are refused: a damaged or hostile file must not make the program allocate without bound.
+inline constexpr int kMaxPngSide = 8192;
 inline constexpr std::size_t kMaxPngFileBytes = std::size_t{64} << 20;
 
 // Decodes a PNG of any colour type and bit depth, interlaced or not (sixteen-bit samples keep
-// their high byte). None when the bytes are not a whole PNG or a side exceeds kMaxPngSide.
+// their high byte). None when the bytes are not a whole PNG, a chunk claims more bytes than the
+// file holds, or a side exceeds kMaxPngSide.
 std::optional<PngPicture> DecodePng(std::span<const std::uint8_t> file);
 
 // The width and height from the file's header alone, without decoding the pixels.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -57,11 +58,27 @@ TEST(DecodePng, EveryColourTypeBecomesBlueGreenRedAlpha) {
     }
 }
 
+// An empty image-data chunk is allowed; the decoder must not copy its nothing into a block it has
+// not allocated (the sanitizer run catches that).
+TEST(DecodePng, EmptyImageDataChunksAreSkipped) {
+    Bytes file = MakePng(2, 1, 8, 2, 0, {0, 10, 20, 30, 40, 50, 60});
+    Bytes empty;
+    test_support::png_detail::Chunk(empty, "IDAT", {});
+    constexpr std::ptrdiff_t kAfterHeader = 8 + 25;
+    file.insert(file.begin() + kAfterHeader, empty.begin(), empty.end());
+    file.insert(file.end() - 12, empty.begin(), empty.end());
+    const auto picture = DecodePng(file);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(Bytes(picture->Bgra().begin(), picture->Bgra().end()), (Bytes{30, 20, 10, 255, 60, 50, 40, 255}));
+}
+
 TEST(DecodePng, RefusesWhatIsNotAWholeUsablePng) {
     const Bytes good = MakePng(2, 1, 8, 2, 0, {0, 10, 20, 30, 40, 50, 60});
     Bytes wrongSignature = good;
     wrongSignature[1] = 'J';
     const Bytes cutInThePixels(good.begin(), good.begin() + 40);
+    Bytes claimsTwoGigabytes = good;  // the image data's length, right after the header chunk
+    std::copy_n(Bytes{0x7F, 0xFF, 0xFF, 0xFF}.begin(), 4, claimsTwoGigabytes.begin() + 8 + 25);
     struct Case {
         const char* what;
         Bytes file;
@@ -70,6 +87,7 @@ TEST(DecodePng, RefusesWhatIsNotAWholeUsablePng) {
         {"nothing", {}, false},
         {"not a PNG", wrongSignature, false},
         {"pixels cut off", cutInThePixels, true},
+        {"a chunk longer than the file", claimsTwoGigabytes, true},
         {"too few pixels", MakePng(2, 2, 8, 2, 0, {0, 10, 20, 30, 40, 50, 60}), true},
         {"no width", MakePng(0, 1, 8, 2, 0, {0}), false},
         {"wider than a skin picture may be", MakePng(kMaxPngSide + 1, 1, 8, 0, 0, {0, 0}), false},
