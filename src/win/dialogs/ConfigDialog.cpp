@@ -6,6 +6,7 @@
 #include "core/skin/SkinPaths.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/ColourPicker.h"
+#include "win/dialogs/DialogDrawing.h"
 #include "win/dialogs/LBEditorWnd.h"
 #include "win/resources/resource.h"
 #include "win/skin/SkinBitmaps.h"
@@ -18,8 +19,6 @@ enum ProfileFileRequest : WPARAM { kImportRequest = 0, kExportRequest = 1, kRelo
 
 constexpr COLORREF kListBackground = RGB(40, 40, 40);
 constexpr COLORREF kListText = RGB(250, 250, 250);
-
-RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -196,16 +195,10 @@ bool CConfigDialog::PreTranslateMessage(MSG* msg) {
 }
 
 void CConfigDialog::Draw(HDC target) {
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    XCMemDC dc(target, &client);
-    if (!m_background) return;
-    DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
+    const SkinnedCanvas dc(m_hWnd, target, m_background.Get(), m_setup.textColour, m_captionFont.Get());
+    if (!dc.Painted()) return;
     DrawPng(dc, SkinImagePath(m_setup.skinFolder, L"/button-close-normal.png"), kProfileClosePicture.x, kProfileClosePicture.y);
     DrawPng(dc, SkinImagePath(m_setup.skinFolder, L"/Config/New-Config.png"), kNewProfilePicture.x, kNewProfilePicture.y);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
-    const SelectedObject captionFont(dc, m_captionFont.Get());
     RECT title = ToRect(kProfileTitleRect), add = ToRect(kNewProfileTextRect);
     DrawTextW(dc, m_captions.title.c_str(), -1, &title, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     DrawTextW(dc, m_captions.newButton.c_str(), -1, &add, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -6,6 +6,28 @@
 #include <vector>
 
 namespace ravix::win {
+namespace {
+
+RECT ClientRectOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+}  // namespace
+
+SkinnedCanvas::SkinnedCanvas(HWND window, HDC target, HBITMAP background, const SkinTextColour& textColour,
+                             HFONT captionFont, HBRUSH missing)
+    : m_client(ClientRectOf(window)), m_surface(target, &m_client), m_painted(background != nullptr) {
+    if (!m_painted) {
+        if (missing) FillRect(m_surface, &m_client, missing);
+        return;
+    }
+    DrawBitmap(m_surface, 0, 0, m_client.right, m_client.bottom, background);
+    SetBkMode(m_surface, TRANSPARENT);
+    SetTextColor(m_surface, static_cast<COLORREF>(ColourRefOf(textColour)));
+    m_font.emplace(m_surface.Dc(), captionFont);
+}
 
 void DrawCaption(HDC dc, const std::wstring& text, const PixelRect& rect, UINT alignment) {
     RECT area = ToRect(rect);

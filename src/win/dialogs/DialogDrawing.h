@@ -2,15 +2,41 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "core/dialogs/ColourControls.h"
+#include "core/skin/SkinPaths.h"
+#include "win/platform/UniqueResources.h"
+#include "win/skin/SkinBitmaps.h"
 
 namespace ravix::win {
 
 inline RECT ToRect(const PixelRect& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
+
+// The start of a skinned dialog's paint, undone when it goes: an off-screen surface over the
+// window's client area with the background picture on it, and transparent text in the skin's
+// colour with the caption font. Without a background the area is filled with `missing` (or left
+// as it is, for none) and Painted() is false: the dialog draws nothing more.
+class SkinnedCanvas {
+public:
+    SkinnedCanvas(HWND window, HDC target, HBITMAP background, const SkinTextColour& textColour, HFONT captionFont,
+                  HBRUSH missing = nullptr);
+    SkinnedCanvas(const SkinnedCanvas&) = delete;
+    SkinnedCanvas& operator=(const SkinnedCanvas&) = delete;
+
+    operator HDC() const { return m_surface.Dc(); }
+    bool Painted() const { return m_painted; }
+    const RECT& Client() const { return m_client; }
+
+private:
+    RECT m_client{};
+    XCMemDC m_surface;
+    bool m_painted = false;
+    std::optional<SelectedObject> m_font;
+};
 
 // One line of caption in its rectangle, with DT_ alignment flags.
 void DrawCaption(HDC dc, const std::wstring& text, const PixelRect& rect, UINT alignment);

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "RavixVersion.h"
+#include "win/dialogs/DialogDrawing.h"
 #include "win/resources/resource.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/ColourPicker.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr HelpRegion kButtons[3] = {HelpRegion::Close, HelpRegion::Ok, HelpRegion::Cancel};
 
-RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool IsButton(HelpRegion region) {
     return region == HelpRegion::Close || region == HelpRegion::Ok || region == HelpRegion::Cancel;

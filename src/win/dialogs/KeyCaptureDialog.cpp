@@ -5,6 +5,7 @@
 #include "core/keys/KeyTranslation.h"
 #include "core/skin/SkinPaths.h"
 #include "win/dialogs/ColourPicker.h"
+#include "win/dialogs/DialogDrawing.h"
 #include "win/skin/SkinBitmaps.h"
 #include "win/skin/SkinImages.h"
 
@@ -13,8 +14,6 @@ namespace {
 
 // The fields' grey, as the skin's pictures around them.
 constexpr COLORREF kFieldGrey = RGB(0x28, 0x28, 0x28);
-
-RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 bool IsButton(KeyDialogRegion region) {
     return region == KeyDialogRegion::Close || region == KeyDialogRegion::Ok || region == KeyDialogRegion::Cancel;
@@ -87,11 +86,6 @@ bool CKeyCaptureDialog::PreTranslateMessage(MSG* msg) {
     return msg->message == WM_KEYDOWN && (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
 }
 
-void CKeyCaptureDialog::DrawCentred(HDC dc, const std::wstring& text, const PixelRect& rect) const {
-    RECT area = ToRect(rect);
-    DrawTextW(dc, text.c_str(), -1, &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
 void CKeyCaptureDialog::DrawButton(HDC dc, KeyDialogRegion button, const std::wstring& caption) const {
     const bool lit = m_lit == button;
     const PixelRect rect = ButtonRect(button);
@@ -99,21 +93,13 @@ void CKeyCaptureDialog::DrawButton(HDC dc, KeyDialogRegion button, const std::ws
                                ? (lit ? L"/button-close-over.png" : L"/button-close-normal.png")
                                : (lit ? L"/MacroManagement/button-new-over.png" : L"/MacroManagement/button-new-normal.png");
     DrawPng(dc, SkinImagePath(m_setup.skinFolder, image), rect.left, rect.top);
-    if (!caption.empty()) DrawCentred(dc, caption, rect);
+    if (!caption.empty()) DrawCaption(dc, caption, rect, DT_CENTER | DT_VCENTER);
 }
 
 void CKeyCaptureDialog::Draw(HDC target) {
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    XCMemDC dc(target, &client);
-    if (!m_background) {
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
-        return;
-    }
-    DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
-    const SelectedObject captionFont(dc, m_font.Get());
+    const SkinnedCanvas dc(m_hWnd, target, m_background.Get(), m_setup.textColour, m_font.Get(),
+                           static_cast<HBRUSH>(GetStockObject(DKGRAY_BRUSH)));
+    if (!dc.Painted()) return;
     DrawButton(dc, KeyDialogRegion::Close, L"");
     DrawButton(dc, KeyDialogRegion::Ok, m_ok);
     DrawButton(dc, KeyDialogRegion::Cancel, m_cancel);

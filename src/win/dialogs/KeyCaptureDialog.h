@@ -55,7 +55,6 @@ protected:
 
     HWND CreateControl(const wchar_t* className, DWORD style, const PixelRect& rect, int id);
     std::wstring KeyName(KeyCode code) const;
-    void DrawCentred(HDC dc, const std::wstring& text, const PixelRect& rect) const;
 
     const KeyDialogSetup& Setup() const { return m_setup; }
 

@@ -114,17 +114,9 @@ void CMacroDialog::DrawButton(HDC dc, Region button, const std::wstring& caption
 }
 
 void CMacroDialog::Draw(HDC target) {
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    XCMemDC dc(target, &client);
-    if (!m_loaded) {
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        return;
-    }
-    DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
-    const SelectedObject captionFont(dc, m_font.Get());
+    const SkinnedCanvas dc(m_hWnd, target, m_loaded ? m_background.Get() : nullptr, m_setup.textColour, m_font.Get(),
+                           static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (!dc.Painted()) return;
     DrawCaption(dc, m_captions.prompt, MacroAssignmentRect(Region::Prompt), DT_CENTER | DT_VCENTER);
     for (std::size_t mode = 0; mode < 3; ++mode) {
         const PixelRect box = MacroAssignmentRect(kModeBoxes[mode]);
@@ -132,7 +124,7 @@ void CMacroDialog::Draw(HDC target) {
         DrawPng(dc, m_setup.skinFolder + (ticked ? L"/PaneMakingTick.png" : L"/Pane.png"), box.left, box.top);
         // Kept inside the picture, which may be narrower than the labels' places.
         PixelRect label = MacroAssignmentRect(kModeLabels[mode]);
-        label.right = std::min<int>(label.right, client.right);
+        label.right = std::min<int>(label.right, dc.Client().right);
         DrawWrappedCaption(dc, m_captions.loopModes[mode], label);
     }
     DrawButton(dc, Region::Ok, m_captions.ok);

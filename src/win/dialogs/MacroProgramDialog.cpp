@@ -124,17 +124,9 @@ void CMacroProgramDialog::DrawButton(HDC dc, Region button, const std::wstring& 
 }
 
 void CMacroProgramDialog::Draw(HDC target) {
-    RECT client{};
-    GetClientRect(m_hWnd, &client);
-    XCMemDC dc(target, &client);
-    if (!m_loaded) {
-        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-        return;
-    }
-    DrawBitmap(dc, 0, 0, client.right, client.bottom, m_background.Get());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(ColourRefOf(m_setup.textColour)));
-    const SelectedObject captionFont(dc, m_font.Get());
+    const SkinnedCanvas dc(m_hWnd, target, m_loaded ? m_background.Get() : nullptr, m_setup.textColour, m_font.Get(),
+                           static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    if (!dc.Painted()) return;
     const auto& c = m_captions;
     DrawCaption(dc, c.title, MacroManagerRect(Region::Title), DT_LEFT | DT_VCENTER);
     DrawCaption(dc, c.selectMacroHeading, MacroManagerRect(Region::SelectHeading), DT_CENTER | DT_VCENTER);

@@ -5,6 +5,7 @@
 
 #include "core/dialogs/ColourDialogRules.h"
 #include "core/skin/SkinCatalogue.h"
+#include "win/dialogs/DialogDrawing.h"
 #include "win/resources/resource.h"
 #include "win/skin/SkinBitmaps.h"
 
@@ -20,7 +21,6 @@ constexpr int kHueStripMode = static_cast<int>(ColourMode::HueFixed) | kReversed
 // Placement keys "1" to "15" as indices.
 enum Placement : std::size_t { PlanePlace, StripPlace, WellPlace, RedPlace, ReadoutPlace = 6, FirstButtonPlace = 7 };
 
-RECT ToRect(const PixelRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 HBITMAP Sheet(const std::array<UniqueBitmap, kColourSheetCount>& sheets, ColourSheet sheet) {
     return sheets[static_cast<std::size_t>(sheet)].Get();

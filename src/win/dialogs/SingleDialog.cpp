@@ -1,5 +1,6 @@
 #include "win/dialogs/SingleDialog.h"
 
+#include "win/dialogs/DialogDrawing.h"
 #include "win/resources/resource.h"
 
 namespace ravix::win {
@@ -32,7 +33,7 @@ void CSingleDialog::OnOtherPress(PixelPoint) {
 }
 
 void CSingleDialog::DrawCaptions(HDC dc) {
-    DrawCentred(dc, m_prompt, kSingleKeyPromptRect);
+    DrawCaption(dc, m_prompt, kSingleKeyPromptRect, DT_CENTER | DT_VCENTER);
 }
 
 bool CSingleDialog::ControlColours(int id, COLORREF& text, COLORREF& background) const {
