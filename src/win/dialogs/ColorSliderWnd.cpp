@@ -4,6 +4,7 @@
 #include <array>
 
 #include "win/dialogs/ColourPicker.h"
+#include "win/platform/PixelRects.h"
 
 namespace ravix::win {
 namespace {
@@ -84,7 +85,7 @@ void GTColorSliderWnd::Paint(HDC target) {
     }
     DrawMarkers(m_surface.Dc());
     if (GetFocus() == m_hWnd) {
-        const RECT inner{g.inner.left, g.inner.top, g.inner.right, g.inner.bottom};
+        const RECT inner = ToRect(g.inner);
         DrawFocusRect(m_surface.Dc(), &inner);
     }
     m_surface.CopyTo(target);

@@ -7,14 +7,11 @@
 
 #include "core/dialogs/ColourControls.h"
 #include "core/skin/SkinPaths.h"
+#include "win/platform/PixelRects.h"
 #include "win/platform/UniqueResources.h"
 #include "win/skin/SkinBitmaps.h"
 
 namespace ravix::win {
-
-inline RECT ToRect(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
 
 // The start of a skinned dialog's paint, undone when it goes: an off-screen surface over the
 // window's client area with the background picture on it, and transparent text in the skin's

@@ -12,6 +12,7 @@
 #include "win/dialogs/MacroDialog.h"
 #include "win/editor/MainWindowPainter.h"
 #include "win/keys/WinKeyboardLayout.h"
+#include "win/platform/PixelRects.h"
 
 namespace ravix::win {
 namespace {
@@ -22,10 +23,6 @@ constexpr wchar_t kWarningCaption[] = L"Warning";
 // the row marker of the body's picture.
 constexpr int kBoxLabelIndent = 5;
 constexpr int kRowNameIndent = 20;
-
-ClientRect ClientRectOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
 
 HWND CreateList(HWND parent, ClientRect rect, int id, HFONT font) {
     const HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY,
@@ -131,7 +128,7 @@ void ButtonAssignmentPage::HoverList(HWND list, POINT point) {
     if (!sub || !button) return;
     RECT item{};
     SendMessageW(list, LB_GETITEMRECT, *entry, reinterpret_cast<LPARAM>(&item));
-    const ClientRect at = SubListRect(*sub, MainListRect(*button), ClientRectOf(item));
+    const ClientRect at = SubListRect(*sub, MainListRect(*button), PixelRectOf(item));
     m_subList = CreateList(m_context.window, at, SubListControlId(*sub), m_context.look.captionFont);
     Fill(m_subList, SubListEntries(*sub, m_context.look.texts, m_context.look.language));
     m_openSubList = sub;

@@ -2,6 +2,7 @@
 
 #include "core/editor/MousePicture.h"
 #include "core/skin/SkinPaths.h"
+#include "win/platform/PixelRects.h"
 #include "win/platform/UniqueResources.h"
 #include "win/skin/SkinImages.h"
 
@@ -113,7 +114,7 @@ void SkinCanvas::Image(std::wstring_view name, int x, int y) const {
 }
 
 void SkinCanvas::Caption(const std::wstring& text, ClientRect rect, int indent) const {
-    RECT area{rect.left, rect.top, rect.right, rect.bottom};
+    RECT area = ToRect(rect);
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     if (indent < 0) {
         format |= DT_CENTER;

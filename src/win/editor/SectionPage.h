@@ -15,6 +15,7 @@
 #include "core/store/ProfileFiles.h"
 #include "core/store/ProfileSettings.h"
 #include "win/framework/MessageMap.h"
+#include "win/platform/PixelRects.h"
 
 namespace ravix::win {
 
@@ -53,7 +54,7 @@ struct PageContext {
     void Redraw() const { RedrawWithChildren(window); }
     // Repaints one part of the window: what a press on a slider or dial changed.
     void Invalidate(ClientRect rect) const {
-        const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+        const RECT area = ToRect(rect);
         InvalidateRect(window, &area, FALSE);
     }
 };
