@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 #include <utility>
+#include <vector>
 
 #include "core/platform/FileIo.h"
 
@@ -92,6 +92,7 @@ std::optional<PngPicture> DecodePng(std::span<const std::uint8_t> original) {
     picture.alpha = opaque != 0xFF;
     return picture;
 }
+
 std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> file) {
     if (!Fits(file)) return std::nullopt;
     int width = 0, height = 0, channels = 0;
