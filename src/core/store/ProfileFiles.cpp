@@ -19,9 +19,6 @@ std::wstring Beside(const ProfileFilePorts& ports, const std::wstring& name) {
     return PathBesideExecutable(ports.executablePath, name);
 }
 
-std::wstring ConfigFileName(int index) {
-    return L"config" + std::to_wstring(index) + L".bin";
-}
 std::wstring TextFileName(int index) {
     return L"str" + std::to_wstring(index) + L".ini";
 }
@@ -36,39 +33,10 @@ void SetCurrentProfilePaths(const ProfileFilePorts& ports, ProfileFileState& sta
     state.textPath = Beside(ports, TextFileName(state.listIndex));
 }
 
-// What reading a configuration file gave: its bytes, or why there are none.
-struct ConfigFileRead {
-    enum class Problem { None, Missing, NotAFile, WrongSize, Unreadable };
-    Problem problem = Problem::None;
-    ConfigFileBytes bytes{};
-    std::optional<std::size_t> size;  // of a file of the wrong size, when it is known
-};
-
 ConfigFileRead Unusable(ConfigFileRead::Problem problem, std::optional<std::size_t> size = std::nullopt) {
     ConfigFileRead read;
     read.problem = problem;
     read.size = size;
-    return read;
-}
-
-ConfigFileRead ReadConfigFile(const BinaryFiles& files, const std::wstring& path) {
-    using Problem = ConfigFileRead::Problem;
-    const FileContents contents = files.Read(path, kConfigFileBytes);
-    switch (contents.status) {
-        case FileContents::Status::Missing:
-            return Unusable(Problem::Missing);
-        case FileContents::Status::NotRegular:
-            return Unusable(Problem::NotAFile);
-        case FileContents::Status::Unreadable:
-            return Unusable(Problem::Unreadable);
-        case FileContents::Status::TooLarge:
-            return Unusable(Problem::WrongSize);
-        case FileContents::Status::Ok:
-            break;
-    }
-    if (contents.bytes.size() != kConfigFileBytes) return Unusable(Problem::WrongSize, contents.bytes.size());
-    ConfigFileRead read;
-    std::copy(contents.bytes.begin(), contents.bytes.end(), read.bytes.begin());
     return read;
 }
 
@@ -232,6 +200,31 @@ bool IsProgramFileName(std::wstring_view binName) {
 }
 
 }  // namespace
+
+std::wstring ConfigFileName(int index) {
+    return L"config" + std::to_wstring(index) + L".bin";
+}
+
+ConfigFileRead ReadConfigFile(const BinaryFiles& files, const std::wstring& path) {
+    using Problem = ConfigFileRead::Problem;
+    const FileContents contents = files.Read(path, kConfigFileBytes);
+    switch (contents.status) {
+        case FileContents::Status::Missing:
+            return Unusable(Problem::Missing);
+        case FileContents::Status::NotRegular:
+            return Unusable(Problem::NotAFile);
+        case FileContents::Status::Unreadable:
+            return Unusable(Problem::Unreadable);
+        case FileContents::Status::TooLarge:
+            return Unusable(Problem::WrongSize);
+        case FileContents::Status::Ok:
+            break;
+    }
+    if (contents.bytes.size() != kConfigFileBytes) return Unusable(Problem::WrongSize, contents.bytes.size());
+    ConfigFileRead read;
+    std::copy(contents.bytes.begin(), contents.bytes.end(), read.bytes.begin());
+    return read;
+}
 
 ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag) {
     ConfigFileBytes bytes;

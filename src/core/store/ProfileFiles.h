@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/app/ApplicationSettings.h"
@@ -55,6 +56,18 @@ struct ProfileText {
 inline constexpr std::wstring_view kConfigMissingMessage = L"Config file is not exist.";
 
 using ConfigFileBytes = std::array<std::uint8_t, kConfigFileBytes>;
+
+// The name of the configuration file of list position `index` ("config0.bin" .. "config5.bin").
+std::wstring ConfigFileName(int index);
+
+// What reading a configuration file gave: its bytes, or why there are none.
+struct ConfigFileRead {
+    enum class Problem { None, Missing, NotAFile, WrongSize, Unreadable };
+    Problem problem = Problem::None;
+    ConfigFileBytes bytes{};
+    std::optional<std::size_t> size;  // of a file of the wrong size, when it is known
+};
+ConfigFileRead ReadConfigFile(const BinaryFiles& files, const std::wstring& path);
 
 // The bytes of a configuration file holding `settings`.
 ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag);

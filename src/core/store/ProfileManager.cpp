@@ -41,7 +41,7 @@ struct PositionFiles {
 
 PositionFiles FilesOf(const std::wstring& executablePath, int position) {
     const std::wstring number = std::to_wstring(position);
-    return {PathBesideExecutable(executablePath, L"config" + number + L".bin"),
+    return {PathBesideExecutable(executablePath, ConfigFileName(position)),
             PathBesideExecutable(executablePath, L"str" + number + L".ini")};
 }
 
@@ -164,7 +164,7 @@ ProfileFilesMove MoveProfileFilesDown(BinaryFiles& files, const std::wstring& ex
         const PositionFiles target = FilesOf(executablePath, position);
         const bool last = position == count - 1;
         const std::wstring number = std::to_wstring(position);
-        const std::vector<std::uint8_t> factoryConfig = FactoryBytes(L"config" + number + L".bin");
+        const std::vector<std::uint8_t> factoryConfig = FactoryBytes(ConfigFileName(position));
         const std::vector<std::uint8_t> factoryText = FactoryBytes(L"str" + number + L".ini");
         const PositionFiles source = last ? target : FilesOf(executablePath, position + 1);
         for (const auto& [path, from, factory] :

@@ -88,8 +88,8 @@ void CVarnixDlg::CarryOut(const PressAction& action) {
         case PressKind::OpenMacroManager:
             if (const auto image = RunMacroManager(
                     this, {m_look.Look().skinFolder, m_look.Look().language, m_state.store.skinTextColour,
-                           m_ports.ini, m_ports.notifier, m_state.store.files.libraryPath,
-                           m_state.profileSettings, m_state.macroManager}))
+                           m_ports.ini, m_ports.binaryFiles, m_ports.notifier, m_ports.executablePath,
+                           m_state.store.files.libraryPath, m_state.profileSettings, m_state.macroManager}))
                 StoreMacroImage(m_state.profileSettings, *image);
             return;
         case PressKind::OpenProfileManager:

@@ -11,6 +11,7 @@
 #include "core/dialogs/MacroDialogs.h"
 #include "core/macros/MacroLibrary.h"
 #include "core/macros/MacroManagerRules.h"
+#include "core/platform/BinaryFiles.h"
 #include "core/platform/IniFile.h"
 #include "core/platform/Notifier.h"
 #include "core/store/ProfileSettings.h"
@@ -27,10 +28,12 @@ struct MacroManagerSetup {
     Language language = Language::English;
     SkinTextColour textColour;
     IniFile& ini;
+    BinaryFiles& files;
     Notifier& notifier;
-    std::wstring libraryPath;    // "record.ini" beside the program
-    ProfileSettings& settings;   // its buttons follow a deleted macro
-    MacroManagerMemory& memory;  // the recorder and the tick boxes, kept between runs
+    std::wstring executablePath;  // the stored profiles beside it follow a deleted macro too
+    std::wstring libraryPath;     // "record.ini" beside the program
+    ProfileSettings& settings;    // its buttons follow a deleted macro
+    MacroManagerMemory& memory;   // the recorder and the tick boxes, kept between runs
 };
 
 // The macro manager: the library's macros on the left, the open macro's lines in the middle, the

@@ -2,6 +2,7 @@
 // lines and options, and saving them into the library at once.
 #include <vector>
 
+#include "core/dialogs/MacroDeletionFiles.h"
 #include "win/app/Messages.h"
 #include "win/dialogs/DialogDrawing.h"
 #include "win/dialogs/LBEditorWnd.h"
@@ -177,10 +178,14 @@ void CMacroProgramDialog::DeleteMacro() {
     ShowLines({}, std::nullopt);
     m_lastRenameClick.reset();
     m_macroDeleted = true;
-    // The later macros move up one number: the buttons that play them follow.
-    const MacroDeletionEffect effect =
-        FollowMacroDeletion(m_setup.settings, static_cast<std::size_t>(*selected));
+    // The later macros move up one number: the buttons that play them follow, in memory and in
+    // every stored profile, so that neither a reload nor another profile brings the old numbers back.
+    const auto position = static_cast<std::size_t>(*selected);
+    const MacroDeletionEffect effect = FollowMacroDeletion(m_setup.settings, position);
+    const StoredProfilesFollow stored =
+        FollowMacroDeletionInProfileFiles(m_setup.files, m_setup.executablePath, position);
     if (!effect.Empty()) Warn(MacroDeletionWarning(effect, name, m_setup.language));
+    if (!stored.failed.empty()) Warn(ProfileFilesNotFollowed(stored, m_setup.language));
 }
 
 // A delay line clicked a second time opens for editing.

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "core/store/ProfileManager.h"
+#include "tests/fakes/FailingBinaryFiles.h"
 #include "tests/fakes/ProfileFolder.h"
 
 namespace ravix {
@@ -109,29 +110,12 @@ TEST_F(ProfileFilesMoving, DeletingTheFirstOfThreeMovesTheOthersDownAndFreshensT
     EXPECT_EQ(Owner(2), L"");
 }
 
-// Fails the n-th replacement, as a full disk would.
-class FailingFiles final : public BinaryFiles {
-public:
-    FailingFiles(BinaryFiles& files, int failAt) : m_files(files), m_failAt(failAt) {}
-    bool Exists(const std::wstring& path) const override { return m_files.Exists(path); }
-    FileContents Read(const std::wstring& path, std::size_t maxBytes) const override { return m_files.Read(path, maxBytes); }
-    int Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override {
-        return ++m_replaced == m_failAt ? 112 : m_files.Replace(path, bytes);
-    }
-    int Rename(const std::wstring& from, const std::wstring& to) override { return m_files.Rename(from, to); }
-
-private:
-    BinaryFiles& m_files;
-    int m_failAt;
-    int m_replaced = 0;
-};
-
 TEST_F(ProfileFilesMoving, AFailureHalfWayPutsBackWhatWasWritten) {
     for (int failAt : {1, 3, 6}) {
-        FailingFiles failing(m_files, failAt);
+        FailingBinaryFiles failing(m_files, failAt);
         const ProfileFilesMove move = MoveProfileFilesDown(failing, Path(L"Velmar Ravix Driver.exe"), 0, 3);
         EXPECT_FALSE(move.moved) << failAt;
-        EXPECT_EQ(move.error, 112);
+        EXPECT_EQ(move.error, FailingBinaryFiles::kError);
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(Marker(i), 0x10 + i) << failAt;
             EXPECT_EQ(Owner(i), L"Owner " + std::to_wstring(i)) << failAt;

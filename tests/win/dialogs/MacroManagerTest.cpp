@@ -9,8 +9,10 @@
 #include <sstream>
 
 #include "cli/CliCommand.h"
+#include "core/app/ModulePaths.h"
 #include "core/platform/FileIo.h"
 #include "core/platform/TextEncoding.h"
+#include "core/store/ProfileFiles.h"
 #include "tests/fakes/FakeClock.h"
 #include "tests/fakes/FakeNotifier.h"
 #include "tests/win/DialogScript.h"
@@ -18,6 +20,7 @@
 #include "win/dialogs/LBEditorWnd.h"
 #include "win/dialogs/MacroDialog.h"
 #include "win/dialogs/MacroProgramDialog.h"
+#include "win/platform/WinBinaryFiles.h"
 #include "win/platform/WinIniFile.h"
 #include "win/resources/resource.h"
 
@@ -93,7 +96,8 @@ protected:
     // Runs the manager with one step per tick of the script; a script that does not end it cancels.
     std::optional<MacroImage> Run(std::vector<Step> steps) {
         CMacroProgramDialog dialog(
-            nullptr, {ShippedSkin(), language, {0, 255, 0}, ini, notifier, path, settings, memory});
+            nullptr, {ShippedSkin(), language, {0, 255, 0}, ini, files, notifier,
+                      (folder / kExecutableName).wstring(), path, settings, memory});
         std::vector<std::function<void()>> script;
         for (Step& step : steps) script.push_back([&dialog, step] { step(dialog); });
         DialogScript driver(std::move(script), [&dialog] {
@@ -130,6 +134,7 @@ protected:
     std::filesystem::path folder;
     std::wstring path;
     WinIniFile ini;
+    WinBinaryFiles files;
     FakeNotifier notifier;
     ProfileSettings settings{};
     MacroManagerMemory memory;
@@ -236,8 +241,9 @@ TEST_F(MacroManagerTest, SavingAndRenamingKeepTheMacroInItsSlot) {
     EXPECT_EQ(*result, EncodedByRavixctl());
 }
 
-// Deleting a macro: its buttons are named, the later ones follow their macro down, and the slots
-// follow too even when the manager is cancelled afterwards. Deleting a macro's last line stores it empty.
+// Deleting a macro: its buttons are named, the later ones follow their macro down (those of the
+// profiles stored beside the program too), and the slots follow even when the manager is cancelled
+// afterwards. Deleting a macro's last line stores it empty.
 TEST_F(MacroManagerTest, DeletingMovesTheLaterButtonsAndAnEmptiedMacroStaysEmpty) {
     WriteLibrary(
         "[One]\r\nItemCount=1\r\nItem0=A   Dn\r\n[Two]\r\nItemCount=1\r\nItem0=B   Dn\r\n"
@@ -246,6 +252,8 @@ TEST_F(MacroManagerTest, DeletingMovesTheLaterButtonsAndAnEmptiedMacroStaysEmpty
         settings.actionType[button] = static_cast<std::uint8_t>(ActionType::MacroKey);
         settings.macroNumber[button] = static_cast<std::uint8_t>(macro);
     }
+    const std::wstring stored = (folder / L"config1.bin").wstring();
+    ASSERT_EQ(files.Replace(stored, ConfigFileBytesOf(settings, 1)), 0);
     const auto result = Run({
         [](CMacroProgramDialog& d) { Press(d, MacroManagerRegion::Delete); },
         [&](CMacroProgramDialog& d) {
@@ -260,6 +268,9 @@ TEST_F(MacroManagerTest, DeletingMovesTheLaterButtonsAndAnEmptiedMacroStaysEmpty
     EXPECT_EQ(Read(L"Two", L"ItemCount"), L"0");
     EXPECT_EQ(settings.macroNumber[1], 0) << "button 2 played the deleted macro";
     EXPECT_EQ(settings.macroNumber[3], 1) << "button 4 still plays Three";
+    const std::vector<std::uint8_t> file = files.Read(stored, kConfigFileBytes).bytes;
+    ASSERT_EQ(file.size(), kConfigFileBytes);
+    EXPECT_EQ(file[1 + offsetof(ProfileSettings, macroNumber) + 3], 1) << "another profile's button 4 too";
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_NE(notifier.messages[0].text.find(L"\"One\" was assigned to button 2."), std::wstring::npos);
     ASSERT_TRUE(result.has_value()) << "the slots follow the new numbering";

@@ -1,0 +1,84 @@
+// A deleted macro's later numbers follow in every stored profile: only whole files that need a
+// change are rewritten, with their first-run flag, and a file that cannot be written is named.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+
+#include "core/dialogs/MacroDeletionFiles.h"
+#include "core/platform/TextEncoding.h"
+#include "tests/fakes/FailingBinaryFiles.h"
+#include "tests/fakes/ProfileFolder.h"
+
+namespace ravix {
+namespace {
+
+constexpr std::size_t kMacroNumberByte = 1 + offsetof(ProfileSettings, macroNumber);
+
+class MacroDeletionFiles : public ProfileFolder {
+protected:
+    // A profile whose buttons 1..8 play the given macro numbers; -1 leaves a button off macros.
+    static ProfileSettings Playing(std::array<int, ProfileSettings::kButtons> macros) {
+        ProfileSettings settings = Marked(0x33);
+        for (std::size_t i = 0; i < macros.size(); ++i) {
+            if (macros[i] < 0) continue;
+            settings.actionType[i] = static_cast<std::uint8_t>(ActionType::MacroKey);
+            settings.macroNumber[i] = static_cast<std::uint8_t>(macros[i]);
+        }
+        return settings;
+    }
+
+    StoredProfilesFollow Follow(BinaryFiles& files, std::size_t position) {
+        return FollowMacroDeletionInProfileFiles(files, Path(L"Velmar Ravix Driver.exe"), position);
+    }
+};
+
+TEST_F(MacroDeletionFiles, OnlyLaterNumbersOfWholeFilesMoveDown) {
+    ProfileSettings mixed = Playing({0, 1, 3, -1, -1, -1, -1, 2});
+    mixed.macroNumber[3] = 9;  // button 4 is no macro key: its stale number means nothing
+    WriteConfig(L"config0.bin", mixed, 0);
+    WriteConfig(L"config1.bin", Playing({-1, -1, -1, -1, -1, -1, -1, -1}));
+    WriteConfig(L"config2.bin", Playing({5, 5, 5, 5, 5, 5, 5, 5}), 1, 100);
+    WriteConfig(L"config3.bin", Playing({5, 5, 5, 5, 5, 5, 5, 5}), 1, kConfigFileBytes + 1);
+    const std::vector<std::uint8_t> before[] = {Contents(L"config0.bin"), Contents(L"config1.bin"),
+                                                Contents(L"config2.bin"), Contents(L"config3.bin")};
+
+    FailingBinaryFiles recording(m_files, 0);
+    const StoredProfilesFollow follow = Follow(recording, 1);
+    EXPECT_EQ(follow.changed, std::vector{Path(L"config0.bin")});
+    EXPECT_TRUE(follow.failed.empty());
+    EXPECT_EQ(recording.replaced, std::vector{Path(L"config0.bin")}) << "no other file is written";
+    EXPECT_EQ(ProfileFilesNotFollowed(follow, Language::English), L"");
+
+    // Buttons 3 and 8 played macros 4 and 3 and follow them; the rest of the file is as it was,
+    // the first-run flag 0 included.
+    std::vector<std::uint8_t> expected = before[0];
+    expected[kMacroNumberByte + 2] = 2;
+    expected[kMacroNumberByte + 7] = 1;
+    EXPECT_EQ(Contents(L"config0.bin"), expected);
+    for (int i : {1, 2, 3}) EXPECT_EQ(Contents(ConfigFileName(i)), before[i]) << i;
+    EXPECT_FALSE(m_files.Exists(Path(L"config4.bin"))) << "a missing profile is not created";
+}
+
+TEST_F(MacroDeletionFiles, AFileThatCannotBeWrittenIsNamedAndKept) {
+    WriteConfig(L"config0.bin", Playing({-1, 4, -1, -1, -1, -1, -1, -1}));
+    WriteConfig(L"config5.bin", Playing({-1, -1, -1, -1, -1, -1, 7, -1}));
+    const std::vector<std::uint8_t> first = Contents(L"config0.bin");
+
+    FailingBinaryFiles failing(m_files, 1);
+    const StoredProfilesFollow follow = Follow(failing, 0);
+    EXPECT_EQ(
+        follow.failed,
+        (std::vector<StoredProfilesFollow::Failure>{{Path(L"config0.bin"), FailingBinaryFiles::kError}}));
+    EXPECT_EQ(Contents(L"config0.bin"), first);
+    EXPECT_EQ(follow.changed, std::vector{Path(L"config5.bin")}) << "the others still follow";
+    EXPECT_EQ(Contents(L"config5.bin")[kMacroNumberByte + 6], 6);
+
+    for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
+        const std::wstring text = ProfileFilesNotFollowed(follow, language);
+        EXPECT_NE(text.find(L"\n" + Path(L"config0.bin") + L" (112)"), std::wstring::npos) << ToUtf8(text);
+        EXPECT_EQ(text.find(L"config5.bin"), std::wstring::npos);
+    }
+}
+
+}  // namespace
+}  // namespace ravix
