@@ -1,5 +1,6 @@
 #include "core/dialogs/MacroDeletionFiles.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/app/LanguageTexts.h"
@@ -8,6 +9,17 @@
 #include "core/store/ProfileFiles.h"
 
 namespace ravix {
+namespace {
+
+void DropSlot(ProfileSettings& settings, std::size_t position) {
+    auto& slots = settings.macroSlots;
+    if (position >= slots.size()) return;
+    std::move(slots.begin() + static_cast<std::ptrdiff_t>(position) + 1, slots.end(),
+              slots.begin() + static_cast<std::ptrdiff_t>(position));
+    slots.back().fill(0);
+}
+
+}  // namespace
 
 StoredProfilesFollow FollowMacroDeletionInProfileFiles(BinaryFiles& files, const std::wstring& executablePath,
                                                        std::size_t position) {
@@ -18,8 +30,11 @@ StoredProfilesFollow FollowMacroDeletionInProfileFiles(BinaryFiles& files, const
         if (read.problem != ConfigFileRead::Problem::None) continue;
         ProfileSettings settings;
         std::memcpy(&settings, read.bytes.data() + 1, sizeof settings);
-        if (FollowMacroDeletion(settings, position).playedLater.empty()) continue;
-        if (const int error = files.Replace(path, ConfigFileBytesOf(settings, read.bytes[0])); error != 0) {
+        if (!FollowMacroDeletion(settings, position).playedDeleted.empty()) follow.playedDeleted.push_back(path);
+        DropSlot(settings, position);
+        const ConfigFileBytes followed = ConfigFileBytesOf(settings, read.bytes[0]);
+        if (std::equal(followed.begin(), followed.end(), read.bytes.begin(), read.bytes.end())) continue;
+        if (const int error = files.Replace(path, followed); error != 0) {
             follow.failed.push_back({path, error});
         } else {
             follow.changed.push_back(path);
@@ -29,8 +44,17 @@ StoredProfilesFollow FollowMacroDeletionInProfileFiles(BinaryFiles& files, const
 }
 
 std::wstring ProfileFilesNotFollowed(const StoredProfilesFollow& follow, Language language) {
-    if (follow.failed.empty()) return {};
-    std::wstring text = InLanguage(
+    std::wstring text;
+    if (!follow.playedDeleted.empty()) {
+        text = InLanguage(language, {L"In these profile files a button played the deleted macro; assign it another "
+                                     L"function when the profile is current:",
+                                     L"以下配置文件中有按键曾分配已删除的宏，请在该配置为当前配置时为其重新分配功能：",
+                                     L"以下設定檔中有按鍵曾指派已刪除的巨集，請在該設定為目前設定時為其重新指派功能："});
+        for (const std::wstring& path : follow.playedDeleted) text += L"\n" + path;
+    }
+    if (follow.failed.empty()) return text;
+    if (!text.empty()) text += L"\n\n";
+    text += InLanguage(
         language,
         {L"These profile files could not be written and keep the old macro numbers (system error "
          L"code in brackets); their buttons may play another macro:",

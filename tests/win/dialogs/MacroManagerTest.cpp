@@ -271,8 +271,9 @@ TEST_F(MacroManagerTest, DeletingMovesTheLaterButtonsAndAnEmptiedMacroStaysEmpty
     const std::vector<std::uint8_t> file = files.Read(stored, kConfigFileBytes).bytes;
     ASSERT_EQ(file.size(), kConfigFileBytes);
     EXPECT_EQ(file[1 + offsetof(ProfileSettings, macroNumber) + 3], 1) << "another profile's button 4 too";
-    ASSERT_EQ(notifier.messages.size(), 1u);
+    ASSERT_EQ(notifier.messages.size(), 2u);
     EXPECT_NE(notifier.messages[0].text.find(L"\"One\" was assigned to button 2."), std::wstring::npos);
+    EXPECT_NE(notifier.messages[1].text.find(stored), std::wstring::npos) << "its button 2 played it too";
     ASSERT_TRUE(result.has_value()) << "the slots follow the new numbering";
     EXPECT_EQ(result->slots[1].events[1], 0x06);
     EXPECT_EQ(*result, EncodedByRavixctl());
