@@ -43,7 +43,7 @@ StoredProfilesFollow FollowMacroDeletionInProfileFiles(BinaryFiles& files, const
     return follow;
 }
 
-std::wstring ProfileFilesNotFollowed(const StoredProfilesFollow& follow, Language language) {
+std::wstring StoredProfilesWarning(const StoredProfilesFollow& follow, Language language) {
     std::wstring text;
     if (!follow.playedDeleted.empty()) {
         text = InLanguage(language, {L"In these profile files a button played the deleted macro; assign it another "

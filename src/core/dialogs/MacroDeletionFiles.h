@@ -35,6 +35,6 @@ StoredProfilesFollow FollowMacroDeletionInProfileFiles(BinaryFiles& files, const
 
 // What the macro manager tells the user about the files that could not follow and those whose
 // buttons played the deleted macro; empty when there is nothing to tell.
-std::wstring ProfileFilesNotFollowed(const StoredProfilesFollow& follow, Language language);
+std::wstring StoredProfilesWarning(const StoredProfilesFollow& follow, Language language);
 
 }  // namespace ravix

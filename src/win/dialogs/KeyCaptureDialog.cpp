@@ -1,6 +1,6 @@
 #include "win/dialogs/KeyCaptureDialog.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "core/keys/KeyTranslation.h"
 #include "core/skin/SkinPaths.h"
@@ -48,24 +48,11 @@ BOOL CKeyCaptureDialog::OnInitDialog() {
         EndDialog(IDCANCEL);
         return FALSE;
     }
-    CentreOverOwner();
+    CentreOverOwner(m_hWnd);
     m_hook.Install(m_hWnd, m_setup.notifier, m_setup.language);
     m_font = UniqueFont(CaptionFont(FontWindow::Dialog, m_setup.language, ReportedOsVersion()));
     CreateControls();
     return TRUE;
-}
-
-void CKeyCaptureDialog::CentreOverOwner() {
-    RECT frame{}, area{};
-    GetWindowRect(m_hWnd, &frame);
-    const HWND owner = GetWindow(m_hWnd, GW_OWNER);
-    if (owner && IsWindowVisible(owner))
-        GetWindowRect(owner, &area);
-    else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    const int x = area.left + (area.right - area.left - (frame.right - frame.left)) / 2;
-    const int y = area.top + (area.bottom - area.top - (frame.bottom - frame.top)) / 2;
-    SetWindowPos(m_hWnd, nullptr, std::max(x, 0), std::max(y, 0), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND CKeyCaptureDialog::CreateControl(const wchar_t* className, DWORD style, const PixelRect& rect, int id) {

@@ -62,7 +62,6 @@ private:
     void Draw(HDC target);
     void DrawButton(HDC dc, KeyDialogRegion button, const std::wstring& caption) const;
     void Light(KeyDialogRegion button);
-    void CentreOverOwner();
     LRESULT ControlColour(WPARAM dc, LPARAM control);
     bool IsCombo() const { return m_kind == SkinnedDialog::Combo; }
 

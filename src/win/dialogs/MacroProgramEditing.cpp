@@ -185,7 +185,7 @@ void CMacroProgramDialog::DeleteMacro() {
     const StoredProfilesFollow stored =
         FollowMacroDeletionInProfileFiles(m_setup.files, m_setup.executablePath, position);
     if (!effect.Empty()) Warn(MacroDeletionWarning(effect, name, m_setup.language));
-    if (const std::wstring text = ProfileFilesNotFollowed(stored, m_setup.language); !text.empty()) Warn(text);
+    if (const std::wstring text = StoredProfilesWarning(stored, m_setup.language); !text.empty()) Warn(text);
 }
 
 // A delay line clicked a second time opens for editing.

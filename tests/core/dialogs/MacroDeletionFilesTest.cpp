@@ -54,7 +54,7 @@ TEST_F(MacroDeletionFiles, OnlyLaterNumbersAndSlotsOfWholeFilesMoveDown) {
     EXPECT_TRUE(follow.failed.empty());
     EXPECT_EQ(recording.replaced, std::vector{Path(L"config0.bin")}) << "no other file is written";
     EXPECT_EQ(follow.playedDeleted, std::vector{Path(L"config0.bin")}) << "button 2 played the deleted macro";
-    EXPECT_NE(ProfileFilesNotFollowed(follow, Language::English).find(Path(L"config0.bin")), std::wstring::npos);
+    EXPECT_NE(StoredProfilesWarning(follow, Language::English).find(Path(L"config0.bin")), std::wstring::npos);
 
     // Buttons 3 and 8 played macros 4 and 3 and follow them, and so do the slots' images: the
     // second goes, the later ones move down, the last is empty. The rest of the file is as it
@@ -87,7 +87,7 @@ TEST_F(MacroDeletionFiles, AFileThatCannotBeWrittenIsNamedAndKept) {
     EXPECT_EQ(Contents(L"config5.bin")[kMacroNumberByte + 6], 6);
 
     for (Language language : {Language::English, Language::SimplifiedChinese, Language::TraditionalChinese}) {
-        const std::wstring text = ProfileFilesNotFollowed(follow, language);
+        const std::wstring text = StoredProfilesWarning(follow, language);
         EXPECT_NE(text.find(L"\n" + Path(L"config0.bin") + L" (112)"), std::wstring::npos) << ToUtf8(text);
         EXPECT_EQ(text.find(L"config5.bin"), std::wstring::npos);
     }
