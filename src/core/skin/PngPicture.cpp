@@ -38,19 +38,29 @@ std::uint32_t Big32(const std::uint8_t* bytes) {
 
 bool IsType(const std::uint8_t* chunk, const char* type) { return std::memcmp(chunk + 4, type, 4) == 0; }
 
-// The file as the decoder should see it, or none when a chunk before the end marker claims more
-// bytes than the file holds: the decoder would allocate what the chunk claims before finding the
-// bytes missing, so a small damaged file could make it ask for gigabytes. Empty image-data chunks
-// are allowed but carry nothing and are left out (the decoder would copy their nothing into a
-// block it has not allocated yet); a file without them is used as it is.
-std::optional<std::span<const std::uint8_t>> CheckedChunks(std::span<const std::uint8_t> file,
-                                                           std::vector<std::uint8_t>& copy) {
+// The chunks both readers see. Empty image-data chunks are allowed but carry nothing and are left
+// out: the decoder would copy their nothing into a block it has not allocated yet. Both readers see
+// the same chunks, so the header alone never tells a different story from the whole file. The walk
+// stops at a chunk that claims more bytes than the file holds and notes it: the decoder must refuse
+// such a file, because it would allocate what the chunk claims before finding the bytes missing
+// (a small damaged file could make it ask for gigabytes), while the header may still be read.
+struct ChunkView {
+    std::span<const std::uint8_t> bytes;
+    bool overruns = false;
+};
+
+// None when the file does not begin with the header chunk, as a PNG must.
+std::optional<ChunkView> ViewChunks(std::span<const std::uint8_t> file, std::vector<std::uint8_t>& copy) {
     std::vector<std::pair<std::size_t, std::size_t>> kept;  // offset and length of each chunk kept
-    bool dropped = false;
+    bool dropped = false, overruns = false;
     std::size_t at = kSignatureBytes;
     while (at + kChunkHeaderBytes <= file.size()) {
+        if (at == kSignatureBytes && !IsType(file.data() + at, "IHDR")) return std::nullopt;
         const std::size_t length = Big32(file.data() + at);
-        if (file.size() - at < kChunkFrameBytes || length > file.size() - at - kChunkFrameBytes) return std::nullopt;
+        if (file.size() - at < kChunkFrameBytes || length > file.size() - at - kChunkFrameBytes) {
+            overruns = true;
+            break;
+        }
         const bool end = IsType(file.data() + at, "IEND");
         if (length == 0 && IsType(file.data() + at, "IDAT"))
             dropped = true;
@@ -59,22 +69,22 @@ std::optional<std::span<const std::uint8_t>> CheckedChunks(std::span<const std::
         at += length + kChunkFrameBytes;
         if (end) break;
     }
-    if (!dropped) return file;
+    if (!dropped) return ChunkView{file, overruns};
     copy.assign(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(std::min(file.size(), kSignatureBytes)));
     for (const auto& [offset, length] : kept)
         copy.insert(copy.end(), file.begin() + static_cast<std::ptrdiff_t>(offset),
                     file.begin() + static_cast<std::ptrdiff_t>(offset + length));
     copy.insert(copy.end(), file.begin() + static_cast<std::ptrdiff_t>(at), file.end());
-    return std::span<const std::uint8_t>(copy);
+    return ChunkView{copy, overruns};
 }
 
 }  // namespace
 
 std::optional<PngPicture> DecodePng(std::span<const std::uint8_t> original) {
     std::vector<std::uint8_t> copy;
-    const std::optional<std::span<const std::uint8_t>> checked = CheckedChunks(original, copy);
-    if (!checked || !Fits(*checked)) return std::nullopt;
-    const std::span<const std::uint8_t> file = *checked;
+    const std::optional<ChunkView> view = ViewChunks(original, copy);
+    if (!view || view->overruns || !Fits(view->bytes)) return std::nullopt;
+    const std::span<const std::uint8_t> file = view->bytes;
     int width = 0, height = 0, channels = 0;
     PngPicture picture;
     picture.pixels.reset(
@@ -93,8 +103,11 @@ std::optional<PngPicture> DecodePng(std::span<const std::uint8_t> original) {
     return picture;
 }
 
-std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> file) {
-    if (!Fits(file)) return std::nullopt;
+std::optional<PngSize> PngSizeOf(std::span<const std::uint8_t> original) {
+    std::vector<std::uint8_t> copy;
+    const std::optional<ChunkView> view = ViewChunks(original, copy);
+    if (!view || !Fits(view->bytes)) return std::nullopt;
+    const std::span<const std::uint8_t> file = view->bytes;
     int width = 0, height = 0, channels = 0;
     if (!stbi_info_from_memory(file.data(), static_cast<int>(file.size()), &width, &height, &channels) ||
         width <= 0 || height <= 0)

@@ -59,17 +59,28 @@ TEST(DecodePng, EveryColourTypeBecomesBlueGreenRedAlpha) {
 }
 
 // An empty image-data chunk is allowed; the decoder must not copy its nothing into a block it has
-// not allocated (the sanitizer run catches that).
+// not allocated (the sanitizer run catches that), and the header alone must tell the same size.
+// In the palette picture the empty chunk comes before the palette.
 TEST(DecodePng, EmptyImageDataChunksAreSkipped) {
-    Bytes file = MakePng(2, 1, 8, 2, 0, {0, 10, 20, 30, 40, 50, 60});
+    struct Case {
+        const char* what;
+        Bytes file;
+        Bytes bgra;
+    } cases[] = {
+        {"RGB", MakePng(2, 1, 8, 2, 0, {0, 10, 20, 30, 40, 50, 60}), {30, 20, 10, 255, 60, 50, 40, 255}},
+        {"palette", test_support::MakePng(Content(1, 1, 8, 3, 0, {0, 0}, {1, 2, 3})), {3, 2, 1, 255}},
+    };
     Bytes empty;
     test_support::png_detail::Chunk(empty, "IDAT", {});
     constexpr std::ptrdiff_t kAfterHeader = 8 + 25;
-    file.insert(file.begin() + kAfterHeader, empty.begin(), empty.end());
-    file.insert(file.end() - 12, empty.begin(), empty.end());
-    const auto picture = DecodePng(file);
-    ASSERT_TRUE(picture);
-    EXPECT_EQ(Bytes(picture->Bgra().begin(), picture->Bgra().end()), (Bytes{30, 20, 10, 255, 60, 50, 40, 255}));
+    for (Case& c : cases) {
+        c.file.insert(c.file.begin() + kAfterHeader, empty.begin(), empty.end());
+        c.file.insert(c.file.end() - 12, empty.begin(), empty.end());
+        const auto picture = DecodePng(c.file);
+        ASSERT_TRUE(picture) << c.what;
+        EXPECT_EQ(Bytes(picture->Bgra().begin(), picture->Bgra().end()), c.bgra) << c.what;
+        EXPECT_EQ(PngSizeOf(c.file), (PngSize{picture->width, picture->height})) << c.what;
+    }
 }
 
 TEST(DecodePng, RefusesWhatIsNotAWholeUsablePng) {
@@ -79,6 +90,9 @@ TEST(DecodePng, RefusesWhatIsNotAWholeUsablePng) {
     const Bytes cutInThePixels(good.begin(), good.begin() + 40);
     Bytes claimsTwoGigabytes = good;  // the image data's length, right after the header chunk
     std::copy_n(Bytes{0x7F, 0xFF, 0xFF, 0xFF}.begin(), 4, claimsTwoGigabytes.begin() + 8 + 25);
+    Bytes imageDataBeforeHeader = good;  // an empty image-data chunk ahead of the header chunk
+    test_support::png_detail::Chunk(imageDataBeforeHeader, "IDAT", {});
+    std::rotate(imageDataBeforeHeader.begin() + 8, imageDataBeforeHeader.end() - 12, imageDataBeforeHeader.end());
     struct Case {
         const char* what;
         Bytes file;
@@ -88,6 +102,7 @@ TEST(DecodePng, RefusesWhatIsNotAWholeUsablePng) {
         {"not a PNG", wrongSignature, false},
         {"pixels cut off", cutInThePixels, true},
         {"a chunk longer than the file", claimsTwoGigabytes, true},
+        {"a chunk before the header", imageDataBeforeHeader, false},
         {"too few pixels", MakePng(2, 2, 8, 2, 0, {0, 10, 20, 30, 40, 50, 60}), true},
         {"no width", MakePng(0, 1, 8, 2, 0, {0}), false},
         {"wider than a skin picture may be", MakePng(kMaxPngSide + 1, 1, 8, 0, 0, {0, 0}), false},
