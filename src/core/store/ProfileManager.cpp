@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <tuple>
 
+#include "core/app/LanguageTexts.h"
 #include "core/app/ModulePaths.h"
 #include "core/platform/DecimalText.h"
 #include "core/platform/IniDocument.h"
@@ -197,10 +198,16 @@ ProfileFilesMove MoveProfileFilesDown(BinaryFiles& files, const std::wstring& ex
     return result;
 }
 
-std::wstring ProfileFilesMoveMessage(const ProfileFilesMove& move) {
-    std::wstring text = L"The profile could not be deleted: \"" + move.failedPath + L"\" could not be ";
-    text += move.error != 0 ? L"written (error " + std::to_wstring(move.error) + L")" : std::wstring(L"read");
-    return text + L". The profiles and their files were left as they were.";
+std::wstring ProfileFilesMoveMessage(const ProfileFilesMove& move, Language language) {
+    std::wstring text = InLanguage(language, {L"The profile could not be deleted: \"", L"无法删除配置：\"", L"無法刪除設定：\""});
+    text += move.failedPath + L"\"";
+    if (move.error == 0)
+        text += InLanguage(language, {L" could not be read", L" 无法读取", L" 無法讀取"});
+    else
+        text += InLanguage(language, {L" could not be written (error ", L" 无法写入（错误代码 ", L" 無法寫入（錯誤代碼 "}) +
+                std::to_wstring(move.error) + InLanguage(language, {L")", L"）", L"）"});
+    return text + InLanguage(language, {L". The profiles and their files were left as they were.",
+                                        L"。配置及其文件均保持原样。", L"。設定及其檔案均保持原樣。"});
 }
 
 }  // namespace ravix

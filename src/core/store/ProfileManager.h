@@ -66,7 +66,7 @@ struct ProfileFilesMove {
 // back, so that no profile is lost.
 ProfileFilesMove MoveProfileFilesDown(BinaryFiles& files, const std::wstring& executablePath, int deleted, int count);
 
-// What the user is told when the files could not be moved.
-std::wstring ProfileFilesMoveMessage(const ProfileFilesMove& move);
+// What the user is told, in the program's language, when the files could not be moved.
+std::wstring ProfileFilesMoveMessage(const ProfileFilesMove& move, Language language);
 
 }  // namespace ravix

@@ -106,7 +106,7 @@ void CConfigDialog::DeleteSelected() {
     const ProfileFilesMove move = MoveProfileFilesDown(m_setup.files.files, m_setup.files.executablePath, *selected,
                                                        static_cast<int>(m_list.names.size()));
     if (!move.moved) {
-        m_setup.files.notifier.ShowMessage(ProfileFilesMoveMessage(move), m_captions.warningCaption);
+        m_setup.files.notifier.ShowMessage(ProfileFilesMoveMessage(move, m_setup.language), m_captions.warningCaption);
         return;
     }
     const std::optional<int> current = FindCurrentProfile(m_list.names, m_list.current);

@@ -120,7 +120,13 @@ TEST_F(ProfileFilesMoving, AFailureHalfWayPutsBackWhatWasWritten) {
             EXPECT_EQ(Marker(i), 0x10 + i) << failAt;
             EXPECT_EQ(Owner(i), L"Owner " + std::to_wstring(i)) << failAt;
         }
-        EXPECT_NE(ProfileFilesMoveMessage(move).find(move.failedPath), std::wstring::npos);
+        EXPECT_EQ(ProfileFilesMoveMessage(move, Language::English),
+                  L"The profile could not be deleted: \"" + move.failedPath + L"\" could not be written (error " +
+                      std::to_wstring(FailingBinaryFiles::kError) +
+                      L"). The profiles and their files were left as they were.");
+        EXPECT_EQ(ProfileFilesMoveMessage(move, Language::SimplifiedChinese),
+                  L"无法删除配置：\"" + move.failedPath + L"\" 无法写入（错误代码 " +
+                      std::to_wstring(FailingBinaryFiles::kError) + L"）。配置及其文件均保持原样。");
     }
 }
 
