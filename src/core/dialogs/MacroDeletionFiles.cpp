@@ -57,9 +57,9 @@ std::wstring StoredProfilesWarning(const StoredProfilesFollow& follow, Language 
     text += InLanguage(
         language,
         {L"These profile files could not be written and keep the old macro numbers (system error "
-         L"code in brackets); their buttons may play another macro:",
-         L"以下配置文件无法写入，仍保留原来的宏编号（括号内为系统错误代码），其按键可能会执行其他宏：",
-         L"以下設定檔無法寫入，仍保留原來的巨集編號（括號內為系統錯誤代碼），其按鍵可能會執行其他巨集："});
+         L"code in brackets); check their buttons' macros when the profile is current:",
+         L"以下配置文件无法写入，仍保留原来的宏编号（括号内为系统错误代码），请在该配置为当前配置时检查其按键的宏：",
+         L"以下設定檔無法寫入，仍保留原來的巨集編號（括號內為系統錯誤代碼），請在該設定為目前設定時檢查其按鍵的巨集："});
     for (const StoredProfilesFollow::Failure& failure : follow.failed)
         text += L"\n" + failure.path + L" (" + std::to_wstring(failure.error) + L")";
     return text;
