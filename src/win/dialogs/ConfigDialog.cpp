@@ -206,7 +206,7 @@ void CConfigDialog::Draw(HDC target) {
 
 bool CConfigDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
-    if (AnswerSkinnedPaint(m_hWnd, message, wParam, result, [this](HDC dc) { Draw(dc); })) return true;
+    if (AnswerSkinnedPaint(m_hWnd, message, result, [this](HDC dc) { Draw(dc); })) return true;
     switch (message) {
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC:

@@ -127,7 +127,7 @@ bool CHelpDialog::Press(PixelPoint point) {
 
 bool CHelpDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
-    if (AnswerSkinnedPaint(m_hWnd, message, wParam, result, [this](HDC dc) { Draw(dc); })) return true;
+    if (AnswerSkinnedPaint(m_hWnd, message, result, [this](HDC dc) { Draw(dc); })) return true;
     switch (message) {
         case WM_MOUSEMOVE:
             if (IsButton(HelpRegionAt(PointOf(lParam)))) {

@@ -111,7 +111,7 @@ LRESULT CKeyCaptureDialog::ControlColour(WPARAM wParam, LPARAM lParam) {
 
 bool CKeyCaptureDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
-    if (AnswerSkinnedPaint(m_hWnd, message, wParam, result, [this](HDC dc) { Draw(dc); })) return true;
+    if (AnswerSkinnedPaint(m_hWnd, message, result, [this](HDC dc) { Draw(dc); })) return true;
     switch (message) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:

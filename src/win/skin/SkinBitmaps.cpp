@@ -113,11 +113,9 @@ XCMemDC::XCMemDC(HDC target, const RECT* rect) : m_target(target) {
         SetWindowOrgEx(m_surface.Dc(), m_rect.left, m_rect.top, nullptr);
 }
 
-bool AnswerSkinnedPaint(HWND window, UINT message, WPARAM wParam, LRESULT& result,
-                        const std::function<void(HDC)>& draw) {
+bool AnswerSkinnedPaint(HWND window, UINT message, LRESULT& result, const std::function<void(HDC)>& draw) {
     if (message == WM_ERASEBKGND) {
-        draw(reinterpret_cast<HDC>(wParam));
-        result = TRUE;
+        result = TRUE;  // the paint that follows covers everything
         return true;
     }
     if (message != WM_PAINT) return false;

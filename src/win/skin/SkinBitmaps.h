@@ -79,10 +79,9 @@ private:
 };
 
 // Answers WM_ERASEBKGND and WM_PAINT for a window that draws all of itself in one pass of `draw`
-// (through an off-screen surface, so that erasing first would only flicker); false for any other
-// message.
-bool AnswerSkinnedPaint(HWND window, UINT message, WPARAM wParam, LRESULT& result,
-                        const std::function<void(HDC)>& draw);
+// (through an off-screen surface): the erase does nothing, since erasing first would only flicker
+// and drawing there too would draw twice; false for any other message.
+bool AnswerSkinnedPaint(HWND window, UINT message, LRESULT& result, const std::function<void(HDC)>& draw);
 
 // Replaces `destination` with a copy of the rectangle (left, top, right, bottom) of `source`,
 // compatible with the surface. Does nothing when there is no source.
