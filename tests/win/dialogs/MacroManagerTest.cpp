@@ -306,6 +306,62 @@ TEST_F(MacroManagerTest, ARecordingStopsAtItsLimitAndOkNamesTheCutMacro) {
         << "the user learns of the cut";
 }
 
+// Enter typed while recording is part of the macro, not OK; once the recording has stopped, Enter
+// confirms the manager.
+TEST_F(MacroManagerTest, EnterIsRecordedWhileRecordingAndConfirmsOnceStopped) {
+    const auto result = Run({
+        [](CMacroProgramDialog& d) { Press(d, MacroManagerRegion::New); },
+        [](CMacroProgramDialog& d) {
+            SetForegroundWindow(d.GetSafeHwnd());
+            Press(d, MacroManagerRegion::Record);
+        },
+        [](CMacroProgramDialog&) {
+            Key(VK_RETURN, 0x1C);
+            Key(VK_RETURN, 0x1C, KEYEVENTF_KEYUP);
+        },
+        [](CMacroProgramDialog&) {
+            Key(VK_CONTROL, 0x1D);
+            Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY);
+            Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
+            Key(VK_CONTROL, 0x1D, KEYEVENTF_KEYUP);
+        },
+        [&](CMacroProgramDialog& d) {
+            EXPECT_FALSE(memory.recorder.recording());
+            const Names lines = Entries(d.KeyList());  // the key's name is the system's ("Return" under Wine)
+            ASSERT_EQ(lines.size(), 2u);
+            EXPECT_TRUE(lines[0].ends_with(L"   Dn") && lines[1].ends_with(L"   Up"));
+            SetFocus(d.MacroList());
+            Key(VK_RETURN, 0x1C);
+            Key(VK_RETURN, 0x1C, KEYEVENTF_KEYUP);
+        },
+    });
+    ASSERT_TRUE(result.has_value()) << "Enter after the recording confirms";
+    EXPECT_EQ(*result, EncodedByRavixctl());
+}
+
+// The wheel anywhere over the manager scrolls the macro's lines three at a time, never above the first.
+TEST_F(MacroManagerTest, TheWheelScrollsTheLines) {
+    std::string text = "[Long]\r\nItemCount=40\r\n";
+    for (int i = 0; i < 40; ++i) text += "Item" + std::to_string(i) + "=" + std::to_string(10 + i) + " ms\r\n";
+    WriteLibrary(text);
+    Run({
+        [](CMacroProgramDialog& d) { Choose(d, d.MacroList(), 0); },
+        [](CMacroProgramDialog& d) {
+            const auto wheel = [&](int delta) {
+                SendMessageW(d.GetSafeHwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, delta), 0);
+                return SendMessageW(d.KeyList(), LB_GETTOPINDEX, 0, 0);
+            };
+            ASSERT_EQ(Entries(d.KeyList()).size(), 40u);
+            EXPECT_EQ(wheel(-WHEEL_DELTA), 3);
+            EXPECT_EQ(wheel(-WHEEL_DELTA), 6);
+            EXPECT_EQ(wheel(WHEEL_DELTA), 3);
+            EXPECT_EQ(wheel(WHEEL_DELTA), 0);
+            EXPECT_EQ(wheel(WHEEL_DELTA), 0);
+            Press(d, MacroManagerRegion::Close);
+        },
+    });
+}
+
 TEST_F(MacroManagerTest, ATwelfthMacroIsTheLast) {
     std::string text;
     for (int k = 0; k < 12; ++k) text += "[M" + std::to_string(k) + "]\r\nMacroLoopTimes=1\r\n";
