@@ -36,7 +36,7 @@ wineserver -p >/dev/null 2>&1 || true
 # The faces the program asks for do not exist on Linux: map the Chinese ones to the installed CJK
 # font (fonts-wqy-microhei) and the English one to a face Wine has, so that captions render as
 # characters, not boxes. Done once per prefix; the marker names the mapping's version.
-RAVIX_FONT_MARKER="$WINEPREFIX/.ravix-font-replacements-1"
+RAVIX_FONT_MARKER="$WINEPREFIX/.ravix-font-replacements-2"
 if [ ! -f "$RAVIX_FONT_MARKER" ]; then
     ravix_reg="$WINEPREFIX/ravix-fonts.reg"
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
@@ -44,7 +44,12 @@ if [ ! -f "$RAVIX_FONT_MARKER" ]; then
         '"宋体"="WenQuanYi Micro Hei"' '"黑体"="WenQuanYi Micro Hei"' '"新宋体"="WenQuanYi Micro Hei"' \
         '"MetroDF Velmar Edition"="Tahoma"' |
         iconv -f UTF-8 -t UTF-16 >"$ravix_reg"
-    wine regedit /S "Z:${ravix_reg//\//\\}" >/dev/null 2>&1 && touch "$RAVIX_FONT_MARKER"
+    # The English face is linked to the CJK font for the Chinese characters in English texts (the
+    # help panel's "Update 驱动更新"), as Windows links its own faces.
+    wine regedit /S "Z:${ravix_reg//\//\\}" >/dev/null 2>&1 &&
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+            /v 'MetroDF Velmar Edition' /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1 &&
+        touch "$RAVIX_FONT_MARKER"
     rm -f "$ravix_reg"
 fi
 # Windows are not handed to an X window manager (there is none on the virtual display): otherwise
