@@ -67,6 +67,20 @@ void Key(BYTE key, BYTE scan, DWORD flags = 0) {
     keybd_event(key, scan, flags, 0);
 }
 
+// The manager comes to the front, as the user's click on it brings it, and Record is pressed.
+void StartRecording(CMacroProgramDialog& dialog) {
+    SetForegroundWindow(dialog.GetSafeHwnd());
+    Press(dialog, MacroManagerRegion::Record);
+}
+
+// Ctrl+Break ends a recording; the Ctrl is no part of it.
+void PressCtrlBreak() {
+    Key(VK_CONTROL, 0x1D);
+    Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY);
+    Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
+    Key(VK_CONTROL, 0x1D, KEYEVENTF_KEYUP);
+}
+
 class MacroManagerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -147,8 +161,7 @@ TEST_F(MacroManagerTest, CreateRecordInsertEditAndConfirm) {
         [&](CMacroProgramDialog& d) {
             EXPECT_EQ(Entries(d.MacroList()), Names{L"Macro-0"});
             EXPECT_EQ(Read(L"Macro-0", L"MacroLoopTimes"), L"1") << "a new macro is stored at once";
-            SetForegroundWindow(d.GetSafeHwnd());
-            Press(d, MacroManagerRegion::Record);
+            StartRecording(d);
         },
         [&](CMacroProgramDialog& d) {
             EXPECT_TRUE(memory.recorder.recording());
@@ -158,10 +171,7 @@ TEST_F(MacroManagerTest, CreateRecordInsertEditAndConfirm) {
             Key('A', 0x1E, KEYEVENTF_KEYUP);
             Key('B', 0x30);
             Key('B', 0x30, KEYEVENTF_KEYUP);
-            Key(VK_CONTROL, 0x1D);  // Ctrl+Break ends the recording; the Ctrl is no part of it
-            Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY);
-            Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
-            Key(VK_CONTROL, 0x1D, KEYEVENTF_KEYUP);
+            PressCtrlBreak();
         },
         [&](CMacroProgramDialog& d) {
             const Names recorded{L"A   Dn", L"A   Up", L"B   Dn", L"B   Up"};
@@ -283,10 +293,7 @@ TEST_F(MacroManagerTest, DeletingMovesTheLaterButtonsAndAnEmptiedMacroStaysEmpty
 TEST_F(MacroManagerTest, ARecordingStopsAtItsLimitAndOkNamesTheCutMacro) {
     const auto result = Run({
         [](CMacroProgramDialog& d) { Press(d, MacroManagerRegion::New); },
-        [](CMacroProgramDialog& d) {
-            SetForegroundWindow(d.GetSafeHwnd());
-            Press(d, MacroManagerRegion::Record);
-        },
+        StartRecording,
         [](CMacroProgramDialog&) {
             for (int i = 0; i < 33; ++i) {
                 Key('A', 0x1E);
@@ -311,20 +318,12 @@ TEST_F(MacroManagerTest, ARecordingStopsAtItsLimitAndOkNamesTheCutMacro) {
 TEST_F(MacroManagerTest, EnterIsRecordedWhileRecordingAndConfirmsOnceStopped) {
     const auto result = Run({
         [](CMacroProgramDialog& d) { Press(d, MacroManagerRegion::New); },
-        [](CMacroProgramDialog& d) {
-            SetForegroundWindow(d.GetSafeHwnd());
-            Press(d, MacroManagerRegion::Record);
-        },
+        StartRecording,
         [](CMacroProgramDialog&) {
             Key(VK_RETURN, 0x1C);
             Key(VK_RETURN, 0x1C, KEYEVENTF_KEYUP);
         },
-        [](CMacroProgramDialog&) {
-            Key(VK_CONTROL, 0x1D);
-            Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY);
-            Key(VK_CANCEL, 0x46, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
-            Key(VK_CONTROL, 0x1D, KEYEVENTF_KEYUP);
-        },
+        [](CMacroProgramDialog&) { PressCtrlBreak(); },
         [&](CMacroProgramDialog& d) {
             EXPECT_FALSE(memory.recorder.recording());
             const Names lines = Entries(d.KeyList());  // the key's name is the system's ("Return" under Wine)
