@@ -3,7 +3,9 @@
 # into build/fuzz, and runs each for the given number of seconds when a duration is given:
 #   tests/fuzz/build.sh 120
 # Each run starts from the seeds kept in tests/fuzz/seeds and grows a corpus in build/fuzz; a crash
-# leaves its input in build/fuzz and fails the script.
+# leaves its input in build/fuzz and fails the script. The mutations follow a fixed random seed, so
+# that a run of the tests fails only where the code changed; RAVIX_FUZZ_SEED=0 makes them random,
+# for longer runs that look for new inputs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$root/build/fuzz
@@ -33,7 +35,7 @@ if [ $# -gt 0 ]; then
     for target in "${targets[@]}"; do
         name=${target%%:*}
         mkdir -p "$out/corpus-$name"
-        if ! (cd "$out" && "./$name" -max_total_time="$1" -max_len=65536 -timeout=10 \
+        if ! (cd "$out" && "./$name" -max_total_time="$1" -max_len=65536 -timeout=10 -seed="${RAVIX_FUZZ_SEED:-1}" \
                   "corpus-$name" "$root/tests/fuzz/seeds" >"$name.log" 2>&1); then
             tail -n 40 "$out/$name.log"
             exit 1
