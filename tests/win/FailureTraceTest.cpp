@@ -93,10 +93,13 @@ TEST(FailureTrace, TheProgramsTraceFileReceivesTheAdaptersFailures) {
         switches.traceFile = traceFile;
         ProgramWiring wiring(switches);
         EXPECT_FALSE(wiring.Ports().ini.WriteString(TempPath(L"no-such-folder\\str0.ini"), L"Skins", L"Lan", L"EN"));
+        const std::uint8_t bytes[1] = {};
+        EXPECT_NE(wiring.Ports().binaryFiles.Replace(TempPath(L"no-such-folder\\config0.bin"), bytes), 0);
     }
     std::stringstream text;
     text << std::ifstream(std::filesystem::path(traceFile)).rdbuf();
     EXPECT_NE(text.str().find("ERROR ReplaceFileAtomically "), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("config0.bin"), std::string::npos) << text.str();
     DeleteFileW(traceFile.c_str());
 }
 

@@ -8,6 +8,7 @@ ProgramWiring::ProgramWiring(const ProgramSwitches& switches)
     : m_traceFile(switches.traceFile ? std::make_unique<FileTransferSink>(*switches.traceFile) : nullptr),
       m_device(switches, m_traceFile.get()),
       m_ini(m_traceFile.get()),
+      m_binaryFiles(m_traceFile.get()),
       m_notifier(nullptr, m_traceFile.get()),
       m_fileDialogs(nullptr, m_traceFile.get()),
       m_noticeFile(switches.noticeFile ? std::make_unique<FileTransferSink>(*switches.noticeFile) : nullptr),

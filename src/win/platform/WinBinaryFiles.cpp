@@ -47,11 +47,16 @@ FileContents WinBinaryFiles::Read(const std::wstring& path, std::size_t maxBytes
 }
 
 int WinBinaryFiles::Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) {
-    return WinReplaceFile(path, bytes);
+    const int error = WinReplaceFile(path, bytes);
+    if (error != 0) m_failures.Failed("ReplaceFileAtomically", static_cast<DWORD>(error), path);
+    return error;
 }
 
 int WinBinaryFiles::Rename(const std::wstring& from, const std::wstring& to) {
-    return MoveFileExW(from.c_str(), to.c_str(), 0) ? 0 : static_cast<int>(GetLastError());
+    if (MoveFileExW(from.c_str(), to.c_str(), 0)) return 0;
+    const DWORD error = GetLastError();
+    m_failures.Failed("MoveFileExW", error, from);
+    return static_cast<int>(error);
 }
 
 }  // namespace ravix::win

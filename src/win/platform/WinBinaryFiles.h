@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/platform/BinaryFiles.h"
+#include "win/platform/FailureTrace.h"
 
 namespace ravix::win {
 
@@ -13,13 +14,18 @@ namespace ravix::win {
 int WinReplaceFile(const std::wstring& path, std::span<const std::uint8_t> bytes);
 
 // BinaryFiles over the system's file functions, so that a failure carries the system's error code
-// rather than the C runtime's error number.
+// rather than the C runtime's error number. A failed replacement or rename is noted in `trace`.
 class WinBinaryFiles final : public BinaryFiles {
 public:
+    explicit WinBinaryFiles(TransferSink* trace = nullptr) : m_failures(trace) {}
+
     bool Exists(const std::wstring& path) const override;
     FileContents Read(const std::wstring& path, std::size_t maxBytes) const override;
     int Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override;
     int Rename(const std::wstring& from, const std::wstring& to) override;
+
+private:
+    FailureTrace m_failures;
 };
 
 }  // namespace ravix::win
