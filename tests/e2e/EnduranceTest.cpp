@@ -82,6 +82,13 @@ public:
     std::size_t Connections() const { return CountStarting(FileLines(m_trace), "SET_FEATURE 00 01 FC"); }
     std::size_t Notices() const { return FileLines(m_notices).size(); }
     std::size_t Writes() const { return CountStarting(FileLines(m_trace), "WRITE "); }
+    // The failed calls the program noted, one per line.
+    std::string Errors() const {
+        std::string errors;
+        for (const std::string& line : FileLines(m_trace))
+            if (line.starts_with("ERROR ")) errors += line + "\n";
+        return errors;
+    }
 
 private:
     std::wstring m_trace;
@@ -290,22 +297,28 @@ std::map<std::wstring, std::string> SettledProfileFiles(const std::wstring& fold
     return files;
 }
 
-// Makes a profile file of a folder impossible to write; gives what undoes it.
-using WriteBlock = std::function<std::function<void()>(const std::wstring& path)>;
+// Makes a profile file of a folder impossible to write; gives what undoes it, or none with the
+// system's error when the block could not be put in place.
+struct Block {
+    std::function<void()> undo;
+    DWORD error = ERROR_SUCCESS;
+};
+using WriteBlock = std::function<Block(const std::wstring& path)>;
 
 // Another program holds the file open, sharing it for reading only: it cannot be replaced.
-std::function<void()> HoldOpen(const std::wstring& path) {
+Block HoldOpen(const std::wstring& path) {
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    return [file] { CloseHandle(file); };
+    if (file == INVALID_HANDLE_VALUE) return {nullptr, GetLastError()};
+    return {[file] { CloseHandle(file); }};
 }
 
 // Nothing new can be made beside the file, as in a folder without the right to create files:
 // a folder takes the name of the copy a replacement writes first. (Wine, run as root here, gives
 // every file the right to be written, so a folder's permissions cannot show this.)
-std::function<void()> NoNewFiles(const std::wstring& path) {
+Block NoNewFiles(const std::wstring& path) {
     const std::wstring copy = path + std::wstring(kAtomicWriteSuffix);
-    CreateDirectoryW(copy.c_str(), nullptr);
-    return [copy] { RemoveDirectoryW(copy.c_str()); };
+    if (!CreateDirectoryW(copy.c_str(), nullptr)) return {nullptr, GetLastError()};
+    return {[copy] { RemoveDirectoryW(copy.c_str()); }};
 }
 
 // Every profile and macro file of a folder blocked while it lives.
@@ -314,15 +327,23 @@ public:
     BlockedFolder(const std::wstring& folder, const WriteBlock& block) {
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             const std::wstring path = entry.path().wstring();
-            if (path.ends_with(L".bin") || path.ends_with(L".ini")) m_undo.push_back(block(path));
+            if (!path.ends_with(L".bin") && !path.ends_with(L".ini")) continue;
+            Block blocked = block(path);
+            if (blocked.undo)
+                m_undo.push_back(std::move(blocked.undo));
+            else
+                m_unblocked += Narrow(path) + " (" + std::to_string(blocked.error) + ")\n";
         }
     }
     ~BlockedFolder() {
         for (const auto& undo : m_undo) undo();
     }
+    // The files that could not be blocked, with the system's error for each.
+    const std::string& Unblocked() const { return m_unblocked; }
 
 private:
     std::vector<std::function<void()>> m_undo;
+    std::string m_unblocked;
 };
 
 // Waits for the program's message box, gives its text and presses its OK button.
@@ -347,11 +368,16 @@ bool PressSaveUntil(HWND window, Done done) {
         kStartTimeout);
 }
 
-// True once Save has written the configuration file.
+// True once Save has written the configuration file and ended. The configuration file is written
+// before the labels, and the labels are written again with the same texts, so neither the file's
+// time nor the folder's contents tell that the Save has ended: the window answers a message only
+// once it has.
 bool SaveWrites(HWND window, const std::filesystem::path& config) {
     std::filesystem::last_write_time(config, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     const auto before = std::filesystem::last_write_time(config);
-    return PressSaveUntil(window, [&] { return std::filesystem::last_write_time(config) > before; });
+    if (!PressSaveUntil(window, [&] { return std::filesystem::last_write_time(config) > before; })) return false;
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, kTimeout, &ignored) != 0;
 }
 
 TEST(Endurance, SaveIntoFilesThatCannotBeWrittenSaysSoLosesNothingAndGoesOn) {
@@ -373,12 +399,13 @@ TEST(Endurance, SaveIntoFilesThatCannotBeWrittenSaysSoLosesNothingAndGoesOn) {
         const auto before = SettledProfileFiles(folder.Path());
         {
             BlockedFolder blocked(folder.Path(), c.block);
+            ASSERT_EQ(blocked.Unblocked(), "");
             ASSERT_TRUE(PressSaveUntil(program.Window(), [&] { return WaitForWindow(program.Program(), L"#32770", 0); }));
             // One message for the configuration file, one for its text file.
             for (const char* file : {"config", "text"}) {
                 const std::string text = Narrow(AnswerMessageBox(program.Program()));
                 EXPECT_TRUE(text.starts_with("Error Code is: ") && !text.starts_with("Error Code is: 0 "))
-                    << file << ": " << text;
+                    << file << ": " << text << "\nfailed calls:\n" << program.Errors();
             }
             EXPECT_EQ(ChangedFiles(before, ProfileFilesOf(folder.Path())), "");
         }
