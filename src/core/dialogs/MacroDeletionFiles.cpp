@@ -1,7 +1,6 @@
 #include "core/dialogs/MacroDeletionFiles.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/app/LanguageTexts.h"
 #include "core/app/ModulePaths.h"
@@ -28,8 +27,7 @@ StoredProfilesFollow FollowMacroDeletionInProfileFiles(BinaryFiles& files, const
         const std::wstring path = PathBesideExecutable(executablePath, ConfigFileName(index));
         const ConfigFileRead read = ReadConfigFile(files, path);
         if (read.problem != ConfigFileRead::Problem::None) continue;
-        ProfileSettings settings;
-        std::memcpy(&settings, read.bytes.data() + 1, sizeof settings);
+        ProfileSettings settings = SettingsOf(read.bytes);
         if (!FollowMacroDeletion(settings, position).playedDeleted.empty()) follow.playedDeleted.push_back(path);
         DropSlot(settings, position);
         const ConfigFileBytes followed = ConfigFileBytesOf(settings, read.bytes[0]);

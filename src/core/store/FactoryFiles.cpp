@@ -94,11 +94,9 @@ ProfileSettings FactorySettings(std::uint8_t profile) {
 std::vector<FactoryFile> FactoryFiles() {
     std::vector<FactoryFile> files = {{L"config.bin", FactoryConfigBytes(0)}, {L"str.ini", ListFileBytes()}};
     for (int i = 0; i < kMaxProfiles; ++i)
-        files.push_back(
-            {L"config" + std::to_wstring(i) + L".bin", FactoryConfigBytes(static_cast<std::uint8_t>(i))});
+        files.push_back({ConfigFileName(i), FactoryConfigBytes(static_cast<std::uint8_t>(i))});
     const std::vector<std::uint8_t> profileText = ProfileTextBytes();
-    for (int i = 0; i < kMaxProfiles; ++i)
-        files.push_back({L"str" + std::to_wstring(i) + L".ini", profileText});
+    for (int i = 0; i < kMaxProfiles; ++i) files.push_back({TextFileName(i), profileText});
     files.push_back({L"record.ini", EmptyLibraryBytes()});
     return files;
 }

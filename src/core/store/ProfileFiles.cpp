@@ -19,9 +19,6 @@ std::wstring Beside(const ProfileFilePorts& ports, const std::wstring& name) {
     return PathBesideExecutable(ports.executablePath, name);
 }
 
-std::wstring TextFileName(int index) {
-    return L"str" + std::to_wstring(index) + L".ini";
-}
 
 void SetSharedPaths(const ProfileFilePorts& ports, ProfileFileState& state) {
     state.listPath = Beside(ports, L"str.ini");
@@ -98,7 +95,7 @@ ProfileSettings FactoryStart(const ProfileFilePorts& ports, int listIndex) {
     const ConfigFileRead factory = ReadConfigFile(ports.files, Beside(ports, L"config.bin"));
     ProfileSettings settings = FactorySettings(profile);
     if (factory.problem == ConfigFileRead::Problem::None) {
-        std::memcpy(&settings, factory.bytes.data() + 1, sizeof(ProfileSettings));
+        settings = SettingsOf(factory.bytes);
         BringIntoRange(settings);
     }
     settings.profile = profile;
@@ -205,6 +202,10 @@ std::wstring ConfigFileName(int index) {
     return L"config" + std::to_wstring(index) + L".bin";
 }
 
+std::wstring TextFileName(int index) {
+    return L"str" + std::to_wstring(index) + L".ini";
+}
+
 ConfigFileRead ReadConfigFile(const BinaryFiles& files, const std::wstring& path) {
     using Problem = ConfigFileRead::Problem;
     const FileContents contents = files.Read(path, kConfigFileBytes);
@@ -224,6 +225,12 @@ ConfigFileRead ReadConfigFile(const BinaryFiles& files, const std::wstring& path
     ConfigFileRead read;
     std::copy(contents.bytes.begin(), contents.bytes.end(), read.bytes.begin());
     return read;
+}
+
+ProfileSettings SettingsOf(const ConfigFileBytes& bytes) {
+    ProfileSettings settings;
+    std::memcpy(&settings, bytes.data() + 1, sizeof settings);
+    return settings;
 }
 
 ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag) {

@@ -59,6 +59,8 @@ using ConfigFileBytes = std::array<std::uint8_t, kConfigFileBytes>;
 
 // The name of the configuration file of list position `index` ("config0.bin" .. "config5.bin").
 std::wstring ConfigFileName(int index);
+// The name of its text file, with its labels, language and skin ("str0.ini" .. "str5.ini").
+std::wstring TextFileName(int index);
 
 // What reading a configuration file gave: its bytes, or why there are none.
 struct ConfigFileRead {
@@ -71,6 +73,8 @@ ConfigFileRead ReadConfigFile(const BinaryFiles& files, const std::wstring& path
 
 // The bytes of a configuration file holding `settings`.
 ConfigFileBytes ConfigFileBytesOf(const ProfileSettings& settings, std::uint8_t firstRunFlag);
+// The settings a configuration file's bytes hold, as they are (the first-run flag aside).
+ProfileSettings SettingsOf(const ConfigFileBytes& bytes);
 
 // The message of a file that could not be written, with the system's error code.
 void ShowWriteError(Notifier& notifier, int error);

@@ -41,9 +41,8 @@ struct PositionFiles {
 };
 
 PositionFiles FilesOf(const std::wstring& executablePath, int position) {
-    const std::wstring number = std::to_wstring(position);
     return {PathBesideExecutable(executablePath, ConfigFileName(position)),
-            PathBesideExecutable(executablePath, L"str" + number + L".ini")};
+            PathBesideExecutable(executablePath, TextFileName(position))};
 }
 
 std::vector<std::uint8_t> FactoryBytes(const std::wstring& name) {
@@ -164,9 +163,8 @@ ProfileFilesMove MoveProfileFilesDown(BinaryFiles& files, const std::wstring& ex
     for (int position = deleted; position < count; ++position) {
         const PositionFiles target = FilesOf(executablePath, position);
         const bool last = position == count - 1;
-        const std::wstring number = std::to_wstring(position);
         const std::vector<std::uint8_t> factoryConfig = FactoryBytes(ConfigFileName(position));
-        const std::vector<std::uint8_t> factoryText = FactoryBytes(L"str" + number + L".ini");
+        const std::vector<std::uint8_t> factoryText = FactoryBytes(TextFileName(position));
         const PositionFiles source = last ? target : FilesOf(executablePath, position + 1);
         for (const auto& [path, from, factory] :
              {std::tuple{target.config, source.config, factoryConfig}, std::tuple{target.text, source.text, factoryText}}) {
