@@ -143,9 +143,7 @@ bool CMacroDialog::PreTranslateMessage(MSG* msg) {
 
 bool CMacroDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using D = CMacroDialog;
-    static constexpr std::array<MessageEntry<D>, 8> kTable = {{
-        OnMessageEntry<D>(WM_PAINT, &D::OnPaint),
-        OnMessageEntry<D>(WM_ERASEBKGND, &D::OnEraseBackground),
+    static constexpr std::array<MessageEntry<D>, 6> kTable = {{
         OnMessageEntry<D>(WM_CTLCOLORLISTBOX, &D::OnControlColour),
         OnMessageEntry<D>(WM_CTLCOLORSTATIC, &D::OnControlColour),
         OnMessageEntry<D>(WM_LBUTTONDOWN, &D::OnLeftButtonDown),
@@ -154,17 +152,9 @@ bool CMacroDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         OnControlEntry<D>(LBN_DBLCLK, kMacroChoiceListId, kMacroChoiceListId, &D::OnListChoice),
     }};
     if (m_hover.OnMessage(m_hWnd, message, lParam)) InvalidateRect(m_hWnd, nullptr, FALSE);
+    if (AnswerSkinnedPaint(m_hWnd, message, result, [this](HDC dc) { Draw(dc); })) return true;
     if (DispatchMessageTable<D>(*this, kTable, message, wParam, lParam, result)) return true;
     return CDialog::OnMessage(message, wParam, lParam, result);
-}
-
-LRESULT CMacroDialog::OnPaint(WPARAM, LPARAM) {
-    Draw(PaintDc(m_hWnd).Get());
-    return 0;
-}
-
-LRESULT CMacroDialog::OnEraseBackground(WPARAM, LPARAM) {
-    return TRUE;  // the paint covers everything
 }
 
 LRESULT CMacroDialog::OnControlColour(WPARAM wParam, LPARAM) {

@@ -58,8 +58,6 @@ private:
     void OpenList();
     void CloseList();
     void Choose();
-    LRESULT OnPaint(WPARAM, LPARAM);
-    LRESULT OnEraseBackground(WPARAM, LPARAM);
     LRESULT OnControlColour(WPARAM wParam, LPARAM);
     LRESULT OnLeftButtonDown(WPARAM, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM);

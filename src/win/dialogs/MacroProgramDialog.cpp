@@ -228,9 +228,7 @@ bool CMacroProgramDialog::PreTranslateMessage(MSG* msg) {
 
 bool CMacroProgramDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     using D = CMacroProgramDialog;
-    static constexpr std::array<MessageEntry<D>, 17> kTable = {{
-        OnMessageEntry<D>(WM_PAINT, &D::OnPaint),
-        OnMessageEntry<D>(WM_ERASEBKGND, &D::OnEraseBackground),
+    static constexpr std::array<MessageEntry<D>, 15> kTable = {{
         OnMessageEntry<D>(WM_CTLCOLORLISTBOX, &D::OnControlColour),
         OnMessageEntry<D>(WM_CTLCOLOREDIT, &D::OnControlColour),
         OnMessageEntry<D>(WM_CTLCOLORSTATIC, &D::OnControlColour),
@@ -248,17 +246,9 @@ bool CMacroProgramDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         OnCommandEntry<D>(ID_MACRO_INSERT_DELAY, &D::OnInsertDelay),
     }};
     if (m_hover.OnMessage(m_hWnd, message, lParam)) InvalidateRect(m_hWnd, nullptr, FALSE);
+    if (AnswerSkinnedPaint(m_hWnd, message, result, [this](HDC dc) { Draw(dc); })) return true;
     if (DispatchMessageTable<D>(*this, kTable, message, wParam, lParam, result)) return message != WM_DESTROY;
     return CDialog::OnMessage(message, wParam, lParam, result);
-}
-
-LRESULT CMacroProgramDialog::OnPaint(WPARAM, LPARAM) {
-    Draw(PaintDc(m_hWnd).Get());
-    return 0;
-}
-
-LRESULT CMacroProgramDialog::OnEraseBackground(WPARAM, LPARAM) {
-    return TRUE;  // the paint covers everything
 }
 
 LRESULT CMacroProgramDialog::OnControlColour(WPARAM wParam, LPARAM lParam) {

@@ -68,8 +68,6 @@ private:
     void Draw(HDC target);
     void DrawButton(HDC dc, MacroManagerRegion button, const std::wstring& caption);
     void Press(PixelPoint point);
-    LRESULT OnPaint(WPARAM, LPARAM);
-    LRESULT OnEraseBackground(WPARAM wParam, LPARAM);
     LRESULT OnControlColour(WPARAM wParam, LPARAM);
     LRESULT OnLeftButtonDown(WPARAM, LPARAM lParam);
     LRESULT OnMouseWheel(WPARAM wParam, LPARAM);
